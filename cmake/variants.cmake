@@ -1,0 +1,40 @@
+# One library of all demo code per screen size, and the deliverable that links it.
+function(brisa_screen_size variant out_width out_height)
+  if(variant STREQUAL "480")
+    set(${out_width} 854 PARENT_SCOPE)
+    set(${out_height} 480 PARENT_SCOPE)
+  elseif(variant STREQUAL "720")
+    set(${out_width} 1280 PARENT_SCOPE)
+    set(${out_height} 720 PARENT_SCOPE)
+  elseif(variant STREQUAL "1080")
+    set(${out_width} 1920 PARENT_SCOPE)
+    set(${out_height} 1080 PARENT_SCOPE)
+  else()
+    message(FATAL_ERROR "unknown screen variant ${variant}")
+  endif()
+endfunction()
+
+file(GLOB BRISA_LIBRARY_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/resources/*.cpp
+  ${CMAKE_SOURCE_DIR}/engine/*.cpp
+  ${CMAKE_SOURCE_DIR}/demo/*.cpp)
+list(FILTER BRISA_LIBRARY_SOURCES EXCLUDE REGEX "/demo/main\\.cpp$")
+
+function(brisa_add_variant variant)
+  brisa_screen_size(${variant} width height)
+  set(lib brisa_${variant})
+  add_library(${lib} STATIC ${BRISA_LIBRARY_SOURCES})
+  target_include_directories(${lib} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_compile_definitions(${lib} PUBLIC BRISA_SCREEN_WIDTH=${width} BRISA_SCREEN_HEIGHT=${height})
+  target_compile_options(${lib} PRIVATE ${BRISA_WARNINGS})
+  target_link_libraries(${lib} PUBLIC glad glm::glm PkgConfig::SDL2 PkgConfig::MODPLUG PkgConfig::STB
+    Threads::Threads ${CMAKE_DL_LIBS})
+
+  if(EXISTS ${CMAKE_SOURCE_DIR}/demo/main.cpp)
+    set(exe Brisa2024-${variant})
+    add_executable(${exe} ${CMAKE_SOURCE_DIR}/demo/main.cpp)
+    target_compile_options(${exe} PRIVATE ${BRISA_WARNINGS})
+    target_link_libraries(${exe} PRIVATE ${lib})
+    set_target_properties(${exe} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISA_STAGE_DIR})
+  endif()
+endfunction()

@@ -1,0 +1,62 @@
+// The one registry of textures, shaders and meshes: get-or-load by name, lookup by integer id.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "resources/mesh.h"
+#include "resources/shader.h"
+#include "resources/texture.h"
+
+enum ShaderType : uint32_t {
+  ShaderTypeColor = 0,
+  ShaderTypeTexture = 1,
+  ShaderTypeEffect = 5,
+  ShaderTypeTexture3D = 8,
+  ShaderTypePlaneMusic = 9,
+};
+
+class ResourceManager {
+ public:
+  ResourceManager() = default;
+
+  // Get-or-load by name: the id of the resource, loading it on its first request; -1 on failure.
+  int GetTexture(const std::string& path);
+  int GetMesh(const std::string& path);
+  int GetShader(const std::string& name, ShaderType type);
+
+  // Makes and loads a shader of the class that `type` names; registers it when it links.
+  int CreateShader(const std::string& name, ShaderType type);
+  int CreateTextureFromFile(const std::string& path);
+  int CreateRenderTexture(const std::string& name, uint16_t width, uint16_t height, bool repeat);
+  int LoadObjMesh(const char* path);
+
+  // Lookup by id: null for an id below 0 or not below the length of the kind's vector.
+  Texture* TextureById(int id) const;
+  Shader* ShaderById(int id) const;
+  Mesh* MeshById(int id) const;
+
+  uint8_t filterLinear = 0;
+
+  std::map<std::string, Texture*> textureByName;
+  std::vector<Texture*> textures;
+  std::map<std::string, int> textureIdByName;
+  int nextFreeTexture = 0;
+
+  std::map<std::string, Shader*> shaderByName;
+  std::vector<Shader*> shaders;
+  std::map<std::string, int> shaderIdByName;
+  int nextFreeShader = 0;
+
+  std::map<std::string, Mesh*> meshByName;
+  std::vector<Mesh*> meshes;
+  std::map<std::string, int> meshIdByName;
+  int nextFreeMesh = 0;
+};
+
+extern ResourceManager* gResourceManager;
+
+// Creates the single manager on the first call and points gResourceManager at it.
+ResourceManager* CreateResourceManager();

@@ -1,0 +1,33 @@
+// A real OpenGL 3.3 core context on whatever SDL video driver the environment names (offscreen in CI).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <glad/gl.h>
+#include <gtest/gtest.h>
+
+namespace brisa_test {
+
+// Opens one hidden window and context for the whole process, the first time it is asked for.
+// Fails the calling test (and returns false) when no context can be made.
+bool EnsureGlContext();
+
+// Reads back one RGBA pixel of the framebuffer bound for reading; y counts from the top row.
+struct Rgba {
+  uint8_t r, g, b, a;
+  bool operator==(const Rgba& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
+};
+Rgba ReadPixelTopDown(int x, int y, int framebufferHeight);
+
+// Base fixture of every test that needs GL.
+class GlTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(EnsureGlContext()); }
+};
+
+}  // namespace brisa_test
+
+inline std::ostream& operator<<(std::ostream& os, const brisa_test::Rgba& c) {
+  return os << "rgba(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a) << ")";
+}
