@@ -33,6 +33,12 @@ class ResourceManager {
   int CreateRenderTexture(const std::string& name, uint16_t width, uint16_t height, bool repeat);
   int LoadObjMesh(const char* path);
 
+  // Registration: enters the object under its name (an existing entry stays) and allocates its id
+  // from the kind's next-free index. The id-map entry is the caller's.
+  int RegisterTexture(const std::string& name, Texture* texture);
+  int RegisterShader(const std::string& name, Shader* shader);
+  int RegisterMesh(const std::string& name, Mesh* mesh);
+
   // Lookup by id: null for an id below 0 or not below the length of the kind's vector.
   Texture* TextureById(int id) const;
   Shader* ShaderById(int id) const;
