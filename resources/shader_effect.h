@@ -23,6 +23,9 @@ class ShaderEffect : public Shader {
   int32_t textureCount = 0;
   int32_t textureIds[EffectMaxTextures] = {0, 0, 0, 0};
   GLuint vertexArray = 0;
+
+ private:
+  void BindTextures() const;
 };
 
 // The eleven "MODData" integers of a snapshot: order, pattern, row, four instruments, four notes.

@@ -1,0 +1,112 @@
+// The shader family: building a program from its two source files and each kind's uniform table.
+#include "resources/shader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+const char* const ShaderFolder = "Assets/Shaders/";
+
+// The whole file as raw bytes plus a terminating zero; false when it cannot be opened or read.
+// Only regular files: a folder or a pipe of that name would give no size, or never end.
+bool ReadSource(const std::string& path, std::vector<char>& out) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  std::ifstream file(path, std::ios::binary);
+  if (!file.is_open()) return false;
+  file.seekg(0, std::ios::end);
+  const std::streamoff size = file.tellg();
+  if (size < 0) return false;
+  file.seekg(0, std::ios::beg);
+  out.assign(static_cast<size_t>(size) + 1, '\0');
+  file.read(out.data(), size);
+  return file.gcount() == size;
+}
+
+GLuint CompileStage(GLenum stage, const std::vector<char>& source) {
+  const GLuint shader = glCreateShader(stage);
+  const char* text = source.data();
+  glShaderSource(shader, 1, &text, nullptr);
+  glCompileShader(shader);
+  return shader;
+}
+
+// Compiles and links into `program`; the link status alone says whether it worked.
+bool LinkProgram(GLuint program, const std::vector<char>& vertex, const std::vector<char>& fragment) {
+  const GLuint vertexShader = CompileStage(GL_VERTEX_SHADER, vertex);
+  const GLuint fragmentShader = CompileStage(GL_FRAGMENT_SHADER, fragment);
+  glAttachShader(program, vertexShader);
+  glAttachShader(program, fragmentShader);
+  glLinkProgram(program);
+  GLint status = GL_FALSE;
+  glGetProgramiv(program, GL_LINK_STATUS, &status);
+  // Flagged for deletion; they go with the program.
+  glDeleteShader(vertexShader);
+  glDeleteShader(fragmentShader);
+  return status == GL_TRUE;
+}
+
+}  // namespace
+
+void Shader::Load(const char* assetName) {
+  if (loaded) return;
+  const std::string base = std::string(ShaderFolder) + assetName;
+  std::vector<char> vertex;
+  std::vector<char> fragment;
+  const bool vertexRead = ReadSource(base + ".vertex", vertex);
+  const bool fragmentRead = ReadSource(base + ".fragment", fragment);
+  if (!vertexRead || !fragmentRead) return;
+  program = glCreateProgram();
+  if (!LinkProgram(program, vertex, fragment)) return;
+  glUseProgram(program);
+  locations.resize(UniformCount, -1);
+  uniformMap.clear();
+  GetUniforms();
+  glUseProgram(0);
+  loaded = true;
+  name = assetName;
+}
+
+void Shader::GetUniforms() {
+  LookUp("model", UniformModel);
+  LookUp("view", UniformView);
+  LookUp("projection", UniformProjection);
+}
+
+void Shader::LookUp(const char* uniform, UniformIndex index) {
+  const int32_t location = glGetUniformLocation(program, uniform);
+  locations[index] = location;
+  uniformMap.emplace(uniform, location);
+}
+
+void ShaderColor::GetUniforms() {
+  Shader::GetUniforms();
+  LookUp("color", UniformColor);
+}
+
+void ShaderTexture::GetUniforms() {
+  Shader::GetUniforms();
+  LookUp("color", UniformColor);
+  LookUp("colorAdd", UniformColorAdd);
+  LookUp("textura", UniformTextura);
+  LookUp("flip", UniformFlip);
+  LookUp("texClamp", UniformTexClamp);
+}
+
+void ShaderTexture3D::GetUniforms() {
+  Shader::GetUniforms();
+  LookUp("color", UniformColor);
+  LookUp("colorAdd", UniformColorAdd);
+  LookUp("textura", UniformTextura);
+  LookUp("flip", UniformFlip);
+}
+
+void ShaderPlaneMusic::GetUniforms() {
+  Shader::GetUniforms();
+  LookUp("color", UniformColor);
+  LookUp("heightmap", UniformHeightmap);
+  LookUp("factorMap", UniformFactorMap);
+}
