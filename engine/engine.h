@@ -28,6 +28,10 @@ enum RenderTargetMode : int {
   RenderTargetKeep = 5,
 };
 
+// Depth range of the 2D orthographic projections.
+constexpr float OrthoNearPlane = 0.1f;
+constexpr float OrthoFarPlane = 100.0f;
+
 extern const float QuadVertices[20];
 extern const uint32_t QuadIndices[6];
 
@@ -76,6 +80,13 @@ class Engine {
 
  private:
   Engine() = default;
+
+  // The steps of Init after the context exists.
+  void CreateBuiltInShaders();
+  void CreateUnitQuad();
+  void CreateRenderTextures();
+  void Reset2DView();
+  void ResetCamera();
 };
 
 extern Engine* gEngine;

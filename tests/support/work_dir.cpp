@@ -34,7 +34,8 @@ void ScopedWorkDir::WriteFile(const std::string& relativePath, const std::string
 void ScopedWorkDir::CopyStagedShaders() const {
   fs::path target = fs::path(path_) / "Assets" / "Shaders";
   fs::create_directories(target);
-  fs::copy(StagedPath("Assets/Shaders"), target, fs::copy_options::overwrite_existing);
+  fs::copy(StagedPath("Assets/Shaders"), target,
+           fs::copy_options::overwrite_existing | fs::copy_options::recursive);
 }
 
 bool ScopedWorkDir::CopyStagedAsset(const std::string& relativePath) const {

@@ -1,0 +1,145 @@
+// Engine start-up as a real process: each fatal failure produced for real, with its line and code.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "process_runner.h"
+#include "support/work_dir.h"
+
+namespace {
+
+using brisa_test::EnvironmentChanges;
+using brisa_test::ProcessResult;
+using brisa_test::RunProcess;
+
+constexpr int ChildTimeoutSeconds = 60;
+
+struct Variant {
+  const char* name;
+  const char* program;
+  int width;
+  int height;
+};
+
+const Variant Variants[] = {
+    {"480", BRISA_ENGINE_INIT_480, 854, 480},
+    {"720", BRISA_ENGINE_INIT_720, 1280, 720},
+    {"1080", BRISA_ENGINE_INIT_1080, 1920, 1080},
+};
+
+enum class Stream { None, Out, Err };
+
+struct Failure {
+  const char* name;
+  int exitCode;
+  Stream stream;
+  const char* linePrefix;
+};
+
+const Failure Failures[] = {
+    // SDL's dummy video driver has no OpenGL, so the window cannot be made.
+    {"WindowOnDummyDriver", 1, Stream::Out, "Window could not be created! SDL_Error: "},
+    // Mesa capped below 3.3 cannot give a 3.3 core context.
+    {"ContextOnGlCappedAt31", 2, Stream::Err, "OpenGL context could not be created! Error: "},
+    // SDL_GL_GetProcAddress interposed to find nothing.
+    {"LoaderWithoutEntryPoints", 3, Stream::None, ""},
+    // SDL's GLX path under Xvfb refuses swap interval 1.
+    {"VSyncRefusedByGlxUnderXvfb", 4, Stream::Err, "Warning: Unable to set VSync! SDL Error: "},
+};
+
+// Every variable a case may set starts out removed, so the outer environment cannot leak in.
+EnvironmentChanges BaseEnvironment() {
+  return {{"SDL_VIDEODRIVER", "offscreen"}, {"DISPLAY", std::nullopt},
+          {"LD_PRELOAD", std::nullopt},      {"MESA_GL_VERSION_OVERRIDE", std::nullopt},
+          {"SDL_VIDEO_X11_FORCE_EGL", std::nullopt}};
+}
+
+class EngineStartupTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { xvfb_ = std::make_unique<brisa_test::ScopedXvfb>(); }
+  static void TearDownTestSuite() { xvfb_.reset(); }
+
+  void SetUp() override { workDir_.CopyStagedShaders(); }
+
+  static EnvironmentChanges EnvironmentFor(const Failure& failure) {
+    EnvironmentChanges env = BaseEnvironment();
+    switch (failure.exitCode) {
+      case 1:
+        env["SDL_VIDEODRIVER"] = "dummy";
+        break;
+      case 2:
+        env["MESA_GL_VERSION_OVERRIDE"] = "3.1";
+        break;
+      case 3:
+        env["LD_PRELOAD"] = BRISA_NULL_PROC_ADDRESS;
+        env["ASAN_OPTIONS"] = "detect_leaks=0:verify_asan_link_order=0";
+        break;
+      default:
+        env["SDL_VIDEODRIVER"] = "x11";
+        env["DISPLAY"] = xvfb_->display();
+        break;
+    }
+    return env;
+  }
+
+  static std::unique_ptr<brisa_test::ScopedXvfb> xvfb_;
+  brisa_test::ScopedWorkDir workDir_;
+};
+
+std::unique_ptr<brisa_test::ScopedXvfb> EngineStartupTest::xvfb_;
+
+class EngineStartupSucceeds : public EngineStartupTest, public ::testing::WithParamInterface<Variant> {};
+
+TEST_P(EngineStartupSucceeds, LoadsTheBuiltInShadersAndKeepsTheWindowSize) {
+  const Variant& variant = GetParam();
+  const ProcessResult result = RunProcess(variant.program, BaseEnvironment(), ChildTimeoutSeconds);
+  ASSERT_TRUE(result.exited) << result.err;
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "Adding Shader: TextureMatrix2D (first request)\n"
+            "Adding Shader: TextureMatrix3D (first request)\n"
+            "Adding Shader: Color2D (first request)\n"
+            "Engine started " +
+                std::to_string(variant.width) + "x" + std::to_string(variant.height) + "\n");
+  EXPECT_EQ(result.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, EngineStartupSucceeds, ::testing::ValuesIn(Variants),
+                         [](const auto& info) { return std::string("Brisa2024_") + info.param.name; });
+
+class EngineStartupFails : public EngineStartupTest,
+                           public ::testing::WithParamInterface<std::tuple<Variant, Failure>> {};
+
+// One line on the failure's stream, SDL's reason after the fixed text, nothing anywhere else: in
+// particular no shader was requested, so start-up stopped at the failing step.
+TEST_P(EngineStartupFails, EndsAtOnceWithItsLineAndExitCode) {
+  const auto& [variant, failure] = GetParam();
+  if (failure.exitCode == 4) {
+    ASSERT_FALSE(xvfb_->display().empty()) << "Xvfb did not start";
+  }
+  const ProcessResult result = RunProcess(variant.program, EnvironmentFor(failure), ChildTimeoutSeconds);
+  ASSERT_TRUE(result.exited) << "killed or hung; stderr: " << result.err;
+  EXPECT_EQ(result.exitCode, failure.exitCode) << "stdout: " << result.out << "stderr: " << result.err;
+  const std::string& written = failure.stream == Stream::Out ? result.out : result.err;
+  const std::string& silent = failure.stream == Stream::Out ? result.err : result.out;
+  EXPECT_EQ(silent, "");
+  if (failure.stream == Stream::None) {
+    EXPECT_EQ(written, "");
+    return;
+  }
+  const std::string prefix = failure.linePrefix;
+  ASSERT_GT(written.size(), prefix.size() + 1) << written;
+  EXPECT_EQ(written.substr(0, prefix.size()), prefix);
+  EXPECT_EQ(written.find('\n'), written.size() - 1) << "not exactly one line: " << written;
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, EngineStartupFails,
+                         ::testing::Combine(::testing::ValuesIn(Variants), ::testing::ValuesIn(Failures)),
+                         [](const auto& info) {
+                           return std::string(std::get<1>(info.param).name) + "_Brisa2024_" +
+                                  std::get<0>(info.param).name;
+                         });
+
+}  // namespace
