@@ -7,6 +7,10 @@
 #include <glm/glm.hpp>
 #include <glm/gtc/quaternion.hpp>
 
+class Shader;
+struct Mesh;
+
+// No virtual destructor: each owner deletes its object as its own class.
 class Entity3D {
  public:
   Entity3D();
@@ -39,6 +43,7 @@ struct TileOffset {
 
 class Entity3DPlaneMusic : public Entity3D {
  public:
+  // Requests the "PlaneMusic" shader and, with linear filtering, the heightmap.
   Entity3DPlaneMusic();
   void Render() override;
   // Scrolls and wraps the rows and places the terrain camera.
@@ -51,4 +56,8 @@ class Entity3DPlaneMusic : public Entity3D {
   glm::vec3 cameraOffset{0.0f};
   float amplitude = 1.0f;
   float cameraPitch = 0.0f;
+
+ private:
+  // Nine draws, row by row; the entity's x and z are left at the last tile's.
+  void DrawGrid(const Mesh& mesh, Shader& shader);
 };

@@ -1,0 +1,19 @@
+// What the scene objects' draws share: uniform lookup, the depth switch and the return to 2D.
+#pragma once
+
+#include <glad/gl.h>
+
+#include "resources/shader.h"
+
+// The "flip" value of a textured mesh draw (sprites send 0).
+constexpr GLint TexturedMeshFlip = 2;
+
+// The location at `index` of the shader's table; -1 (uploads do nothing) when it has no entry.
+GLint UniformLocation(const Shader& shader, UniformIndex index);
+
+// Depth test LESS when on, no depth test when off.
+void ApplyDepthTest(bool enabled);
+
+// The 2D state sprites expect: culling and depth test off, polygons filled, the orthographic
+// projection and the fixed 2D view.
+void ReturnTo2D();

@@ -1,0 +1,83 @@
+// The program: start-up, the frame loop and shut-down, each in its fixed order.
+#include <vector>
+
+#include <SDL.h>
+
+#include "demo/audio.h"
+#include "demo/close_engine.h"
+#include "demo/demo_clock.h"
+#include "demo/module_player.h"
+#include "demo/music_snapshot.h"
+#include "demo/pause.h"
+#include "demo/render.h"
+#include "demo/scene.h"
+#include "demo/screen_grab.h"
+#include "demo/timeline.h"
+#include "engine/engine.h"
+#include "resources/resource_manager.h"
+
+namespace {
+
+constexpr Uint32 StartDelayMs = 1000;
+
+// Drains the queue; true when it held a quit or an Escape key press.
+bool QuitRequestedByEvents() {
+  bool quit = false;
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    if (event.type == SDL_QUIT) quit = true;
+    if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) quit = true;
+  }
+  return quit;
+}
+
+// The module cannot be played: release what is open and give up before the music starts.
+int AbandonWithoutSong(SDL_AudioDeviceID device) {
+  SDL_CloseAudioDevice(device);
+  CloseEngine();
+  return 1;
+}
+
+}  // namespace
+
+int main(int /*argc*/, char** /*argv*/) {
+  gEngine = Engine::Instance();
+  CreateResourceManager();
+  lastAudioBytes = AudioBytesBeforeFirstCallback;
+  if (!InitDemo()) {
+    CloseEngine();
+    PauseForKey();
+    return 1;
+  }
+  const SDL_AudioDeviceID audioDevice = OpenSongAudioDevice();
+  ApplySongSettings();
+  std::vector<uint8_t> moduleBytes;
+  if (!ReadWholeFile(SongModulePath, moduleBytes)) return AbandonWithoutSong(audioDevice);
+  songModule = LoadSong(moduleBytes);
+  std::vector<uint8_t>().swap(moduleBytes);
+  if (songModule == nullptr) return AbandonWithoutSong(audioDevice);
+
+  timelineState = SceneBeforeStart;
+  SDL_Delay(StartDelayMs);
+  timelineState = SceneIntro;
+  StartDemoClock(demoClock, SDL_GetTicks());
+  SDL_PauseAudioDevice(audioDevice, 0);
+
+  bool quitRequested = false;
+  while (lastAudioBytes != 0 && !quitRequested) {
+    quitRequested = QuitRequestedByEvents();
+    AdvanceDemoClock(demoClock, SDL_GetTicks());
+    TakeMusicSnapshot(songModule, audioDevice, musicSnapshot);
+    UpdateDemo();
+    RenderDemo();
+    KeepPresentedFrame();
+    SDL_GL_SwapWindow(gEngine->window);
+  }
+
+  SDL_PauseAudioDevice(audioDevice, 1);
+  ModPlug_Unload(songModule);
+  songModule = nullptr;
+  SDL_CloseAudioDevice(audioDevice);
+  CloseEngine();
+  return 0;
+}

@@ -1,0 +1,227 @@
+// Scene objects on the real driver: what they draw, the state they hand back, the terrain camera.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include "demo/scene.h"
+#include "engine/engine.h"
+#include "resources/resource_manager.h"
+#include "scene_fixture.h"
+#include "support/demo_assets.h"
+
+namespace {
+
+using brisa_test::DemoSceneTest;
+using brisa_test::Rgba;
+
+void ClearScreen() {
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glViewport(0, 0, ScreenWidth, ScreenHeight);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+Rgba Centre() {
+  return brisa_test::ReadPixelTopDown(ScreenWidth / 2, ScreenHeight / 2, ScreenHeight);
+}
+
+std::string Show(const Rgba& c) {
+  return "rgba(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
+         std::to_string(c.a) + ")";
+}
+
+// The window has no alpha channel: a cleared pixel reads black.
+bool IsBlack(const Rgba& pixel) {
+  return pixel.r == 0 && pixel.g == 0 && pixel.b == 0;
+}
+
+bool Near(const Rgba& pixel, brisa_test::FixtureColor color) {
+  const auto close = [](int a, int b) { return a - b <= 3 && b - a <= 3; };
+  return close(pixel.r, color.r) && close(pixel.g, color.g) && close(pixel.b, color.b);
+}
+
+GLint Integer(GLenum name) {
+  GLint value = 0;
+  glGetIntegerv(name, &value);
+  return value;
+}
+
+// The 2D state every scene-object draw must hand back.
+void Expect2DState() {
+  EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+  EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+  GLint polygonMode[2] = {0, 0};
+  glGetIntegerv(GL_POLYGON_MODE, polygonMode);
+  EXPECT_EQ(polygonMode[0], GL_FILL);
+  const glm::mat4 ortho = glm::orthoRH_NO(0.0f, static_cast<float>(gEngine->width),
+                                          static_cast<float>(gEngine->height), 0.0f, 0.1f, 100.0f);
+  EXPECT_EQ(gEngine->projection, ortho);
+  glm::mat4 view2D(1.0f);
+  view2D[3][2] = -3.0f;
+  EXPECT_EQ(gEngine->view, view2D);
+}
+
+// The flamingo's triangle in front of the camera, over the middle of the screen.
+void FaceTheCamera(Entity3D& entity) {
+  entity.position = glm::vec3(0.0f);
+  entity.SetRotationDegrees(glm::vec3(0.0f));
+}
+
+TEST_F(DemoSceneTest, TexturedEntityDrawsItsTextureAndHandsBack2D) {
+  FaceTheCamera(*flamingo);
+  ClearScreen();
+  flamingo->Render();
+  EXPECT_TRUE(Near(Centre(), brisa_test::MeshTextureColor)) << Show(Centre());
+  Expect2DState();
+  EXPECT_EQ(Integer(GL_CURRENT_PROGRAM), 0);
+  EXPECT_EQ(Integer(GL_TEXTURE_BINDING_2D), 0);
+}
+
+TEST_F(DemoSceneTest, EntityAlphaReachesTheDrawOnlyForThatDraw) {
+  FaceTheCamera(*flamingo);
+  flamingo->alpha = 0;
+  ClearScreen();
+  flamingo->Render();
+  EXPECT_TRUE(IsBlack(Centre())) << Show(Centre()) << "alpha 0 draws nothing visible";
+  EXPECT_EQ(gResourceManager->TextureById(flamingo->textureId)->color[3], 1.0f);
+}
+
+TEST_F(DemoSceneTest, EntityWithoutUsableResourcesDrawsNothingAndStillHandsBack2D) {
+  struct Case {
+    const char* what;
+    int32_t meshId;
+    int32_t textureId;
+    bool hidden;
+  };
+  const Case cases[] = {
+      {"no mesh", -1, 10, false},
+      {"mesh id past the end", 99, 10, false},
+      {"texture id past the end", 0, 99, false},
+      {"hidden", 0, 10, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FaceTheCamera(*flamingo);
+    flamingo->meshId = c.meshId;
+    flamingo->textureId = c.textureId;
+    flamingo->hidden = c.hidden;
+    gEngine->SetOrtho();
+    ClearScreen();
+    flamingo->Render();
+    EXPECT_TRUE(IsBlack(Centre())) << Show(Centre());
+    Expect2DState();
+  }
+}
+
+TEST_F(DemoSceneTest, TexturedMeshWithoutTextureDrawsInTheEntityColour) {
+  FaceTheCamera(*windsurf);
+  windsurf->textureId = -1;
+  windsurf->color = 0xFF3366CCu;
+  ClearScreen();
+  windsurf->Render();
+  EXPECT_TRUE(Near(Centre(), {0x33, 0x66, 0xCC})) << Show(Centre());
+  Expect2DState();
+}
+
+TEST_F(DemoSceneTest, TerrainRowsWrapToExactlyMinusTwelveOnlyPastSix) {
+  struct Case {
+    const char* what;
+    float z;
+    float speed;
+    float expected;
+  };
+  const Case cases[] = {
+      {"past 6 wraps to -12, not to z - 18", 5.95f, 0.1f, -12.0f},
+      {"exactly 6 stays", 5.5f, 0.5f, 6.0f},
+      {"below 6 scrolls", -12.0f, 0.25f, -11.75f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (TileOffset& row : plane->tileOffsets) row.z = c.z;
+    plane->scrollSpeed = c.speed;
+    plane->Update();
+    for (const TileOffset& row : plane->tileOffsets) EXPECT_EQ(row.z, c.expected);
+  }
+}
+
+TEST_F(DemoSceneTest, TerrainRowsStayWithinTheirRangeWhileScrolling) {
+  plane->scrollSpeed = 0.1f;
+  for (int frame = 0; frame < 400; ++frame) {
+    plane->Update();
+    for (const TileOffset& row : plane->tileOffsets) {
+      ASSERT_GE(row.z, -12.0f);
+      ASSERT_LE(row.z, 6.0f);
+    }
+  }
+  EXPECT_EQ(plane->tileOffsets[2].x, 6.2f) << "columns never move";
+}
+
+TEST_F(DemoSceneTest, TerrainCameraRisesFromTheStartPositionWithTheBeat) {
+  gEngine->camera.startPosition = {0.0f, 0.0f, 3.0f};
+  plane->cameraOffset = {0.0f, 2.0f, 0.0f};
+  plane->amplitude = 1.0f;
+  demoClock.timeMs = 0;
+  plane->Update();
+  EXPECT_EQ(plane->cameraPosition, glm::vec3(0.0f, 2.7f, 3.0f));
+  demoClock.timeMs = 1571;
+  plane->amplitude = 0.6f;
+  plane->Update();
+  EXPECT_NEAR(plane->cameraPosition.y, 2.0f + 0.7f + 0.6f * 0.2f, 1e-5f);
+}
+
+std::vector<uint8_t> ReadScreen() {
+  std::vector<uint8_t> pixels(static_cast<size_t>(ScreenWidth) * ScreenHeight * 4);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, ScreenWidth, ScreenHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  return pixels;
+}
+
+std::vector<uint8_t> TerrainFrameAtPitch(float pitch) {
+  plane->cameraPitch = pitch;
+  plane->cameraPosition = {0.0f, 2.0f, 3.0f};
+  ClearScreen();
+  plane->Render();
+  return ReadScreen();
+}
+
+TEST_F(DemoSceneTest, TerrainPitchIsClampedToEightyNineDegrees) {
+  const auto count = [](const std::vector<uint8_t>& frame) {
+    return std::count_if(frame.begin(), frame.end(), [](uint8_t v) { return v != 0; });
+  };
+  const std::vector<uint8_t> below = TerrainFrameAtPitch(-100.0f);
+  const std::vector<uint8_t> limit = TerrainFrameAtPitch(-89.0f);
+  EXPECT_GT(count(limit), 0) << "looking down at the terrain shows it";
+  EXPECT_TRUE(below == limit);
+  EXPECT_TRUE(TerrainFrameAtPitch(95.0f) == TerrainFrameAtPitch(89.0f));
+  EXPECT_FALSE(TerrainFrameAtPitch(-60.0f) == limit);
+}
+
+TEST_F(DemoSceneTest, TerrainPutsTheCameraBackAndLeavesTheLastTilePlaced) {
+  Camera& camera = gEngine->camera;
+  const glm::vec3 before = camera.position;
+  plane->cameraPosition = {0.0f, 5.0f, 1.0f};
+  plane->cameraPitch = -40.0f;
+  ClearScreen();
+  plane->Render();
+  EXPECT_EQ(camera.position, before);
+  EXPECT_EQ(camera.pitch, 0.0f);
+  EXPECT_NEAR(camera.front.z, -1.0f, 1e-6f);
+  EXPECT_EQ(plane->position.x, plane->tileOffsets[2].x);
+  EXPECT_EQ(plane->position.z, plane->tileOffsets[2].z);
+  Expect2DState();
+}
+
+TEST_F(DemoSceneTest, TerrainWithoutMeshDrawsNothingAndMovesNoCamera) {
+  plane->meshId = -1;
+  plane->cameraPosition = {0.0f, 5.0f, 1.0f};
+  const glm::mat4 viewBefore = gEngine->camera.view;
+  ClearScreen();
+  plane->Render();
+  EXPECT_EQ(gEngine->camera.view, viewBefore);
+  EXPECT_TRUE(IsBlack(Centre())) << Show(Centre());
+  Expect2DState();
+}
+
+}  // namespace

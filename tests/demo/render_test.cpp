@@ -1,0 +1,349 @@
+// RenderDemo on the real driver: each state's draw list and fade rule, probed in the framebuffer.
+#include <initializer_list>
+#include <string>
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include "demo/render.h"
+#include "demo/scene.h"
+#include "demo/timeline.h"
+#include "engine/engine.h"
+#include "resources/resource_manager.h"
+#include "scene_fixture.h"
+#include "support/demo_assets.h"
+
+namespace {
+
+using brisa_test::FixtureColor;
+using brisa_test::Rgba;
+
+constexpr FixtureColor FadeGreen{0, 255, 0};
+
+Rgba Pixel(int x, int y) {
+  return brisa_test::ReadPixelTopDown(x, y, ScreenHeight);
+}
+
+std::string Show(const Rgba& c) {
+  return "rgba(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
+         std::to_string(c.a) + ")";
+}
+
+// The window has no alpha channel: a cleared pixel reads black.
+bool IsBlack(const Rgba& pixel) {
+  return pixel.r == 0 && pixel.g == 0 && pixel.b == 0;
+}
+
+bool Near(const Rgba& pixel, FixtureColor color) {
+  const auto close = [](int a, int b) { return a - b <= 3 && b - a <= 3; };
+  return close(pixel.r, color.r) && close(pixel.g, color.g) && close(pixel.b, color.b);
+}
+
+// The middle of a fixed sprite's destination in this build.
+struct Point {
+  int x;
+  int y;
+};
+Point CentreOf(const FixedSprite& sprite) {
+  const SpriteDestination at = ScaleDestination(sprite.design);
+  return {at.x + at.width / 2, at.y + at.height / 2};
+}
+
+// Sprite probes see only sprites: the 3D objects hidden, no fade.
+class RenderDemoTest : public brisa_test::DemoSceneTest {
+ protected:
+  void SetUp() override {
+    brisa_test::DemoSceneTest::SetUp();
+    plane->hidden = true;
+    flamingo->hidden = true;
+    windsurf->hidden = true;
+    fade->alpha = 0;
+  }
+  static void Draw(int state, int32_t order, int32_t row = 0) {
+    timelineState = state;
+    musicSnapshot.order = order;
+    musicSnapshot.row = row;
+    RenderDemo();
+  }
+};
+
+TEST_F(RenderDemoTest, IntroShowsEachTitleCardAtItsOrderAndRow) {
+  struct Case {
+    int32_t order;
+    int32_t row;
+    const FixedSprite* card;
+    FixtureColor color;
+    bool shown;
+  };
+  const Case cases[] = {
+      {0, 31, &TitleCard1, brisa_test::TitleCard1Color, false}, {0, 32, &TitleCard1, brisa_test::TitleCard1Color, true},
+      {1, 16, &TitleCard2, brisa_test::TitleCard2Color, false}, {1, 17, &TitleCard2, brisa_test::TitleCard2Color, true},
+      {2, 16, &TitleCard3, brisa_test::TitleCard3Color, false}, {2, 17, &TitleCard3, brisa_test::TitleCard3Color, true},
+      {3, 17, &TitleCard3, brisa_test::TitleCard3Color, false}, {1, 40, &TitleCard1, brisa_test::TitleCard1Color, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "order " << c.order << " row " << c.row);
+    Draw(SceneIntro, c.order, c.row);
+    const Point p = CentreOf(*c.card);
+    if (c.shown) {
+      EXPECT_TRUE(Near(Pixel(p.x, p.y), c.color)) << Show(Pixel(p.x, p.y));
+    } else {
+      EXPECT_FALSE(Near(Pixel(p.x, p.y), c.color)) << Show(Pixel(p.x, p.y));
+    }
+  }
+}
+
+TEST_F(RenderDemoTest, SpriteCornersLandOnTheScaledDestination) {
+  Draw(SceneIntro, 0, 32);
+  const SpriteDestination at = ScaleDestination(TitleCard1.design);
+  EXPECT_TRUE(Near(Pixel(at.x + 1, at.y + 1), brisa_test::TitleCard1Color));
+  EXPECT_TRUE(Near(Pixel(at.x + at.width - 2, at.y + at.height - 2), brisa_test::TitleCard1Color));
+  EXPECT_TRUE(IsBlack(Pixel(at.x - 2, at.y + 1))) << Show(Pixel(at.x - 2, at.y + 1));
+  EXPECT_TRUE(IsBlack(Pixel(at.x + 1, at.y + at.height + 1))) << Show(Pixel(at.x + 1, at.y + at.height + 1));
+}
+
+TEST_F(RenderDemoTest, FadeOverlayFollowsTheStateRule) {
+  struct Case {
+    const char* what;
+    int state;
+    int32_t order;
+    bool covered;
+  };
+  const Case cases[] = {
+      {"intro", SceneIntro, 0, true},         {"windsurf before 6", SceneWindsurf, 5, true},
+      {"windsurf from 6", SceneWindsurf, 6, false}, {"credits", SceneCredits, 8, true},
+      {"shatter", SceneShatter, 15, true},    {"greetings", SceneGreetings, 17, true},
+      {"papagayo", ScenePapagayo, 23, false}, {"finale", SceneFinale, 25, true},
+      {"before start", SceneBeforeStart, 0, false}, {"unknown state", 7, 0, false},
+  };
+  fade->alpha = 255;
+  fade->argb = 0xFF00FF00u;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Draw(c.state, c.order);
+    for (const Point p : {Point{0, 0}, Point{ScreenWidth - 1, ScreenHeight - 1}, Point{ScreenWidth / 2, 5}}) {
+      EXPECT_EQ(Near(Pixel(p.x, p.y), FadeGreen), c.covered) << Show(Pixel(p.x, p.y));
+    }
+  }
+  fade->alpha = 0;
+  Draw(SceneIntro, 0);
+  EXPECT_TRUE(IsBlack(Pixel(0, 0))) << Show(Pixel(0, 0)) << "alpha 0 draws no overlay, whatever argb holds";
+}
+
+TEST_F(RenderDemoTest, StatesOutsideTheShowDrawOnlyTheClear) {
+  for (int state : std::initializer_list<int>{SceneBeforeStart, 7, -5}) {
+    SCOPED_TRACE(state);
+    Draw(state, 0, 40);
+    EXPECT_TRUE(IsBlack(Pixel(ScreenWidth / 2, ScreenHeight / 2))) << Show(Pixel(ScreenWidth / 2, ScreenHeight / 2));
+  }
+}
+
+TEST_F(RenderDemoTest, WindsurfShowsTheLogoOnlyBeforeOrderSix) {
+  const Point p = CentreOf(LogoSprite);
+  Draw(SceneWindsurf, 5);
+  EXPECT_TRUE(Near(Pixel(p.x, p.y), brisa_test::LogoColor)) << "the logo comes from source row 430 on";
+  Draw(SceneWindsurf, 6);
+  EXPECT_TRUE(IsBlack(Pixel(p.x, p.y))) << Show(Pixel(p.x, p.y));
+}
+
+TEST_F(RenderDemoTest, EffectSectionsDrawTheirOwnEffectBehindTheSprites) {
+  struct Case {
+    int state;
+    int32_t order;
+    FixtureColor effect;
+  };
+  const Case cases[] = {
+      {SceneCredits, 9, brisa_test::RoadEffectColor},      {SceneShatter, 15, brisa_test::PalmsEffectColor},
+      {SceneGreetings, 17, brisa_test::CityEffectColor},   {ScenePapagayo, 23, brisa_test::CityEffectColor},
+      {SceneFinale, 25, brisa_test::JailTunnelEffectColor},
+  };
+  greets->done = true;
+  papagayoX = -844.0f;
+  lyricsPosition = {static_cast<float>(ScreenWidth), 0.0f};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.state);
+    Draw(c.state, c.order);
+    EXPECT_TRUE(Near(Pixel(ScreenWidth - 3, ScreenHeight - 3), c.effect)) << Show(Pixel(ScreenWidth - 3, ScreenHeight - 3));
+  }
+}
+
+TEST_F(RenderDemoTest, CreditsDrawTheRowsTheTimelineSelects) {
+  struct Case {
+    int32_t titleY;
+    uint16_t titleHeight;
+    int32_t nameY;
+    FixtureColor title;
+    FixtureColor name;
+  };
+  const Case cases[] = {
+      {0, 60, 180, brisa_test::CreditsTitleColors[0], brisa_test::CreditsNameColors[0]},
+      {60, 60, 270, brisa_test::CreditsTitleColors[1], brisa_test::CreditsNameColors[1]},
+      {120, 60, 180, brisa_test::CreditsTitleColors[2], brisa_test::CreditsNameColors[0]},
+  };
+  const int x = ScaleDesign(DesignCreditsX) + ScaleDesign(540);
+  const int titleY = ScaleDesign(DesignCreditsTitleY) + ScaleDesign(30);
+  const int nameY = ScaleDesign(DesignCreditsNameY) + ScaleDesign(45);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.titleY);
+    creditsTitleRect = {0, c.titleY, 1080, c.titleHeight};
+    creditsNameRect = {0, c.nameY, 1080, 90};
+    Draw(SceneCredits, 10);
+    EXPECT_TRUE(Near(Pixel(x, titleY), c.title)) << Show(Pixel(x, titleY));
+    EXPECT_TRUE(Near(Pixel(x, nameY), c.name)) << Show(Pixel(x, nameY));
+  }
+  creditsTitleRect.height = 0;
+  creditsNameRect.height = 0;
+  Draw(SceneCredits, 11);
+  EXPECT_TRUE(Near(Pixel(x, titleY), brisa_test::RoadEffectColor)) << "height 0 shows nothing";
+  EXPECT_TRUE(Near(Pixel(x, nameY), brisa_test::RoadEffectColor));
+}
+
+TEST_F(RenderDemoTest, LyricsStripAppearsOnlyInItsOrders) {
+  struct Case {
+    int state;
+    int32_t order;
+    bool shown;
+  };
+  const Case cases[] = {
+      {SceneCredits, 14, true}, {SceneCredits, 13, false}, {SceneShatter, 16, true},
+      {SceneShatter, 15, false}, {SceneFinale, 26, true},
+  };
+  for (TextureRect& rect : tiles->sourceRects) rect.height = 0;
+  lyricsRect = {0, 128, 2048, 64};
+  lyricsPosition = {-300.7f, 100.9f};
+  creditsTitleRect.height = 0;
+  creditsNameRect.height = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.state << "/" << c.order);
+    Draw(c.state, c.order);
+    EXPECT_EQ(Near(Pixel(10, 110), brisa_test::LyricsColors[2]), c.shown) << Show(Pixel(10, 110));
+  }
+  Draw(SceneFinale, 27);
+  EXPECT_TRUE(Near(Pixel(10, 101), brisa_test::LyricsColors[2])) << "y 100.9 truncates to 100";
+  EXPECT_FALSE(Near(Pixel(10, 99), brisa_test::LyricsColors[2]));
+}
+
+// Fills the "Screenshot" render texture with one colour, as the grab would leave it.
+void FillScreenshot(FixtureColor color) {
+  const Texture* shot = gResourceManager->TextureById(gEngine->screenshotTexture);
+  ASSERT_NE(shot, nullptr);
+  glBindFramebuffer(GL_FRAMEBUFFER, shot->framebuffer);
+  glViewport(0, 0, shot->width, shot->height);
+  glClearColor(color.r / 255.0f, color.g / 255.0f, color.b / 255.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+TEST_F(RenderDemoTest, TilesAreDrawnWhileAboveTheScreenBottom) {
+  constexpr FixtureColor TileColor{0, 200, 200};
+  FillScreenshot(TileColor);
+  for (glm::vec3& at : tiles->positions) at = {0.0f, static_cast<float>(ScreenHeight), 0.0f};
+  tiles->positions[0] = {10.9f, 10.2f, 0.0f};
+  tiles->positions[1] = {ScreenWidth / 2.0f, ScreenHeight - 0.5f, 0.0f};
+  tiles->positions[2] = {-static_cast<float>(TileSizePx) / 2, -1e9f, 0.0f};
+  Draw(SceneShatter, 15);
+  EXPECT_TRUE(Near(Pixel(9, 10 + TileSizePx / 2), brisa_test::PalmsEffectColor)) << "x 10.9 starts at 10";
+  EXPECT_TRUE(Near(Pixel(10, 10), TileColor));
+  EXPECT_TRUE(Near(Pixel(10 + TileSizePx / 2, 10 + TileSizePx / 2), TileColor));
+  EXPECT_TRUE(Near(Pixel(10 + TileSizePx - 1, 10 + TileSizePx - 1), TileColor)) << "drawn at the build's tile size";
+  EXPECT_TRUE(Near(Pixel(ScreenWidth / 2 + 3, ScreenHeight - 1), TileColor)) << "y = H - 0.5 is still drawn";
+  EXPECT_TRUE(Near(Pixel(ScreenWidth / 2 + 3, ScreenHeight - 2), brisa_test::PalmsEffectColor));
+  EXPECT_TRUE(Near(Pixel(ScreenWidth - 3, 3), brisa_test::PalmsEffectColor));
+}
+
+TEST_F(RenderDemoTest, ParrotSlidesInFromTheLeftInDesignPixels) {
+  const int y = ScaleDesign(DesignParrotY) + ScaleDesign(500);
+  greets->done = true;
+  papagayoX = 0.0f;
+  Draw(ScenePapagayo, 23);
+  EXPECT_TRUE(Near(Pixel(2, y), brisa_test::ParrotColor));
+  EXPECT_TRUE(Near(Pixel(ScaleDesign(844) - 2, y), brisa_test::ParrotColor));
+  EXPECT_FALSE(Near(Pixel(ScaleDesign(844) + 2, y), brisa_test::ParrotColor));
+  papagayoX = -400.0f;
+  Draw(ScenePapagayo, 23);
+  EXPECT_TRUE(Near(Pixel(ScaleDesign(444) - 2, y), brisa_test::ParrotColor));
+  EXPECT_FALSE(Near(Pixel(ScaleDesign(444) + 2, y), brisa_test::ParrotColor));
+}
+
+TEST_F(RenderDemoTest, GreetingsDrawTheCurrentCellOverTheEffect) {
+  greets->state = GreetHolding;
+  greets->alpha = 255;
+  greets->position = {100.0f, 100.0f};
+  greets->appearMs = demoClock.timeMs;
+  for (int state : std::initializer_list<int>{SceneGreetings, ScenePapagayo}) {
+    SCOPED_TRACE(state);
+    papagayoX = -844.0f;
+    Draw(state, 20);
+    EXPECT_TRUE(Near(Pixel(110, 105), brisa_test::GreetsColor)) << Show(Pixel(110, 105));
+  }
+  greets->done = true;
+  Draw(SceneGreetings, 20);
+  EXPECT_TRUE(Near(Pixel(110, 105), brisa_test::CityEffectColor));
+}
+
+TEST_F(RenderDemoTest, FlamingoPairMirrorsAndKeepsTheMirroredPose) {
+  flamingo->hidden = false;
+  flamingo->position = {2.2f, 0.3f, -1.5f};
+  flamingo->SetRotationDegrees({0.0f, 15.0f, 0.0f});
+  Draw(SceneIntro, 2);
+  EXPECT_EQ(flamingo->position.x, -2.2f);
+  EXPECT_EQ(flamingo->rotationDegrees, glm::vec3(0.0f));
+  EXPECT_EQ(flamingo->orientation.w, 1.0f);
+  Draw(SceneWindsurf, 6);
+  EXPECT_EQ(flamingo->position.x, 2.2f);
+  EXPECT_EQ(flamingo->rotationDegrees.y, 0.0f);
+  Draw(SceneIntro, 1);
+  Draw(SceneWindsurf, 7);
+  EXPECT_EQ(flamingo->position.x, 2.2f) << "no pair before order 2 of the intro or from order 7 on";
+}
+
+TEST_F(RenderDemoTest, FlamingoPairShowsBothSides) {
+  flamingo->hidden = false;
+  flamingo->position = {1.2f, 0.0f, 0.0f};
+  flamingo->SetRotationDegrees(glm::vec3(0.0f));
+  Draw(SceneIntro, 3);
+  // Camera at z 3 looking down -z: x 1.2 at depth 3 lies about a fifth of the screen off centre.
+  const int offset = static_cast<int>(1.2f / (3.0f * 0.41421357f * ScreenAspect) * ScreenWidth / 2);
+  EXPECT_TRUE(Near(Pixel(ScreenWidth / 2 + offset, ScreenHeight / 2), brisa_test::MeshTextureColor));
+  EXPECT_TRUE(Near(Pixel(ScreenWidth / 2 - offset, ScreenHeight / 2), brisa_test::MeshTextureColor));
+}
+
+TEST_F(RenderDemoTest, FrameSetUpRebuildsTheCameraProjectionAndLeavesTheWindowBound) {
+  gEngine->camera.projection = glm::mat4(0.0f);
+  plane->hidden = false;
+  glViewport(0, 0, 10, 10);
+  Draw(SceneIntro, 0);
+  const glm::mat4 expected = CameraPerspective(45.0f, ScreenAspect, 100.0f);
+  EXPECT_EQ(gEngine->camera.projection, expected);
+  EXPECT_NEAR(gEngine->camera.projection[0][0], ScreenWidth == 854 ? 1.3569350f : 1.3579952f, 1e-6f);
+  GLint viewport[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[2], ScreenWidth);
+  EXPECT_EQ(viewport[3], ScreenHeight);
+  GLint framebuffer = -1;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+  EXPECT_EQ(framebuffer, 0);
+  GLfloat clear[4] = {1, 1, 1, 1};
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+  EXPECT_EQ(clear[3], 0.0f);
+  GLint polygonMode[2] = {0, 0};
+  glGetIntegerv(GL_POLYGON_MODE, polygonMode);
+  EXPECT_EQ(polygonMode[0], GL_FILL) << "the wireframe setting ends with the terrain";
+  GLfloat lineWidth = 0.0f;
+  glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+  EXPECT_EQ(lineWidth, 1.0f);
+}
+
+TEST_F(RenderDemoTest, TerrainIsDrawnAsWireframe) {
+  plane->hidden = false;
+  plane->cameraPosition = {0.0f, 2.0f, 3.0f};
+  plane->cameraPitch = -60.0f;
+  Draw(SceneIntro, 0);
+  std::vector<uint8_t> pixels(static_cast<size_t>(ScreenWidth) * ScreenHeight * 4);
+  glReadPixels(0, 0, ScreenWidth, ScreenHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  size_t lit = 0;
+  for (size_t i = 0; i < pixels.size(); i += 4) lit += pixels[i + 1] != 0;
+  EXPECT_GT(lit, 0u) << "the terrain shows";
+  EXPECT_LT(lit, pixels.size() / 4 / 4) << "lines, not filled squares";
+}
+
+}  // namespace
