@@ -24,8 +24,8 @@ ComposerRun RunComposer(const std::string& score) {
   const std::string scorePath = base + ".score", modulePath = base + ".mod", errorPath = base + ".err";
   std::remove(modulePath.c_str());
   std::ofstream(scorePath) << score;
-  const std::string command = std::string("\"") + BRISA_COMPOSER + "\" \"" + scorePath + "\" \"" + modulePath +
-                              "\" 2> \"" + errorPath + "\"";
+  const std::string command = std::string("\"") + BRISA_COMPOSER + "\" \"" + scorePath + "\" \"" +
+                              modulePath + "\" 2> \"" + errorPath + "\"";
   ComposerRun run;
   const int status = std::system(command.c_str());
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -62,18 +62,25 @@ TEST_P(ComposerFaults, ReportTheLineAndFail) {
 INSTANTIATE_TEST_SUITE_P(
     Scores, ComposerFaults,
     ::testing::Values(
-        FaultCase{"ShortChannel", WithPattern("", "  ch0 C-2:beep .*62"), "score:5: channel 0 of pattern 'main' has 63 rows, not 64"},
-        FaultCase{"UnknownPhrase", WithPattern("", "  ch0 tune*4"), "score:5: no phrase 'tune' is defined above"},
+        FaultCase{"ShortChannel", WithPattern("", "  ch0 C-2:beep .*62"),
+                  "score:5: channel 0 of pattern 'main' has 63 rows, not 64"},
+        FaultCase{"UnknownPhrase", WithPattern("", "  ch0 tune*4"),
+                  "score:5: no phrase 'tune' is defined above"},
         FaultCase{"TransposedOutOfRange", WithPattern("phrase up ins=beep : A-3 .*15\n", "  ch0 up+3*4"),
                   "score:6: 'up+3*4' takes a note out of the range C-1 to B-3"},
-        FaultCase{"NoteWithoutSample", WithPattern("", "  ch0 C-2 .*63"), "score:5: note 'C-2' has no sample"},
-        FaultCase{"UnknownParameter", "title test\nsample 1 beep tone colour=blue\npattern main\nend\norder main\n",
+        FaultCase{"NoteWithoutSample", WithPattern("", "  ch0 C-2 .*63"),
+                  "score:5: note 'C-2' has no sample"},
+        FaultCase{"UnknownParameter",
+                  "title test\nsample 1 beep tone colour=blue\npattern main\nend\norder main\n",
                   "score:2: sample 'beep': no parameter 'colour' for kind tone"},
-        FaultCase{"SampleTooLong", "title test\nsample 1 drone tone tuned=B-3 length=6\npattern main\nend\norder main\n",
+        FaultCase{"SampleTooLong",
+                  "title test\nsample 1 drone tone tuned=B-3 length=6\npattern main\nend\norder main\n",
                   "score:2: sample 'drone' is "},
-        FaultCase{"PatternNeverPlayed", std::string(Header) + "pattern main\nend\npattern spare\nend\norder main\n",
+        FaultCase{"PatternNeverPlayed",
+                  std::string(Header) + "pattern main\nend\npattern spare\nend\norder main\n",
                   "score:6: pattern 'spare' is never played"},
-        FaultCase{"NoOrder", std::string(Header) + "pattern main\nend\n", "score:0: the score has no order list"}),
+        FaultCase{"NoOrder", std::string(Header) + "pattern main\nend\n",
+                  "score:0: the score has no order list"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
 
 TEST(Composer, MissingScoreFailsWithALine) {
@@ -85,8 +92,8 @@ TEST(Composer, MissingScoreFailsWithALine) {
 
 // Transposing a phrase moves its tones and leaves its drums alone; a phrase volume spares accents.
 TEST(Composer, TransposeAndVolumeReachOnlyWhatTheyShould) {
-  const ComposerRun run = RunComposer(WithPattern("phrase hit ins=beep vol=20 : A-2 C-3:thud E-2/C30 .*13\n",
-                                                  "  ch1 hit+2*4"));
+  const ComposerRun run = RunComposer(
+      WithPattern("phrase hit ins=beep vol=20 : A-2 C-3:thud E-2/C30 .*13\n", "  ch1 hit+2*4"));
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const ModLayout layout = ReadModLayout(run.module);
   ASSERT_TRUE(layout.valid);

@@ -10,7 +10,7 @@
 namespace music_test {
 namespace {
 
-constexpr int PeakLimit = 31000;             // about -0.5 dBFS
+constexpr int PeakLimit = 31000;  // about -0.5 dBFS
 constexpr double QuietestSecondDbfs = -45.0;
 constexpr double FadeStartSeconds = (27 * 64 + 32) * RowSeconds;
 
@@ -33,7 +33,8 @@ TEST(MixLevel, NoSilentSecondBeforeTheFinalChord) {
   const size_t secondSamples = size_t(SampleRateHz) * 2;
   for (int second = 0; second + 1 < int(FadeStartSeconds); ++second) {
     ASSERT_LE((second + 1) * secondSamples, pcm.size());
-    EXPECT_GT(RmsDbfs(&pcm[second * secondSamples], secondSamples), QuietestSecondDbfs) << "second " << second;
+    EXPECT_GT(RmsDbfs(&pcm[second * secondSamples], secondSamples), QuietestSecondDbfs)
+        << "second " << second;
   }
 }
 

@@ -2,7 +2,8 @@
 #include "modplug_playback.h"
 
 #include <cstdint>
-// sndfile.h relies on the fixed-width types and floods the global namespace: kept to this file.
+// sndfile.h needs the fixed-width types and stdafx.h first, and floods the global namespace:
+// it stays in this file.
 #include <libmodplug/stdafx.h>
 #include <libmodplug/sndfile.h>
 #include <libmodplug/modplug.h>

@@ -28,7 +28,7 @@ struct ModLayout {
   int songLength = 0;
   uint8_t orderTable[128] = {};
   int patternCount = 0;
-  size_t sampleBytes = 0;  // sum of the 31 headers' lengths
+  size_t sampleBytes = 0;      // sum of the 31 headers' lengths
   std::vector<ModCell> cells;  // pattern, row, channel
 
   const ModCell& Cell(int pattern, int row, int channel) const {

@@ -39,7 +39,8 @@ TEST(OpenmptCrossCheck, SameOrderTimesAndLengthAsLibmodplug) {
     const int state = FirstStateAt(modplug, order, 0);
     ASSERT_GE(state, 0);
     ASSERT_TRUE(openmpt.orderStartSeconds.count(order)) << "libopenmpt never plays order " << order;
-    EXPECT_NEAR(openmpt.orderStartSeconds.at(order), Seconds(modplug.states[state].framesPlayed), RowSeconds)
+    EXPECT_NEAR(openmpt.orderStartSeconds.at(order), Seconds(modplug.states[state].framesPlayed),
+                RowSeconds)
         << "order " << order;
   }
   const double modplugSeconds = Seconds(modplug.totalFrames);

@@ -46,7 +46,8 @@ class GreetingsClock {
     } else if (state_ == Holding) {
       state_ = FadingOut;
       phaseMs_ = timeMs;
-    } else if (state_ == FadingOut && int(255.0f - float(timeMs - phaseMs_) * GreetingFadeRatePerMs) <= 0) {
+    } else if (state_ == FadingOut &&
+               int(255.0f - float(timeMs - phaseMs_) * GreetingFadeRatePerMs) <= 0) {
       ++shown_;
       state_ = Waiting;
     }
@@ -95,7 +96,9 @@ TEST_P(ShowTiming, FlamingoBuildsCompletelyBeforeTheWindsurfer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RefreshRates, ShowTiming, ::testing::Values(50, 60, 75, 144),
-                         [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param) + "Hz"; });
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return std::to_string(info.param) + "Hz";
+                         });
 
 // A beat row shorter than a callback could fall between two snapshots and never reach the show.
 TEST(ShowSnapshots, EveryBeatRowIsVisibleInSomeDemoBuffer) {

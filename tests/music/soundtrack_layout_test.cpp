@@ -22,7 +22,8 @@ TEST(SoundtrackLayout, IsProTrackerWithTwentyEightOrdersAndZeroedTail) {
 
 TEST(SoundtrackLayout, ComposerWritesTheSameBytesAgain) {
   const std::string output = ::testing::TempDir() + "sorvane_again.mod";
-  const std::string command = std::string("\"") + BRISA_COMPOSER + "\" \"" + BRISA_SOUNDTRACK_SCORE + "\" \"" + output + "\"";
+  const std::string command =
+      std::string("\"") + BRISA_COMPOSER + "\" \"" + BRISA_SOUNDTRACK_SCORE + "\" \"" + output + "\"";
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_TRUE(ReadFileBytes(output) == Soundtrack()) << "the composer's output changed between two runs";
   std::remove(output.c_str());

@@ -21,7 +21,8 @@ constexpr double FadeMarginSeconds = 0.5;
 std::vector<std::pair<int, int>> RowsInPlayOrder(const Playback& playback) {
   std::vector<std::pair<int, int>> rows;
   for (const PlayerState& state : playback.states)
-    if (rows.empty() || rows.back() != std::make_pair(state.order, state.row)) rows.emplace_back(state.order, state.row);
+    if (rows.empty() || rows.back() != std::make_pair(state.order, state.row))
+      rows.emplace_back(state.order, state.row);
   return rows;
 }
 
@@ -42,7 +43,8 @@ TEST(SoundtrackPlayback, OrdersStartOnTheirBeatGrid) {
   for (int order = 0; order < OrderCount; ++order) {
     const int state = FirstStateAt(playback, order, 0);
     ASSERT_GE(state, 0) << "order " << order << " never plays";
-    EXPECT_NEAR(Seconds(playback.states[state].framesPlayed), order * RowsPerPattern * RowSeconds, RowSeconds)
+    EXPECT_NEAR(Seconds(playback.states[state].framesPlayed), order * RowsPerPattern * RowSeconds,
+                RowSeconds)
         << "order " << order;
   }
 }
@@ -55,7 +57,8 @@ TEST(SoundtrackPlayback, FinalFadeRowComesAtItsTimeAndTheSongOutlastsTheFade) {
   ASSERT_GE(afterFadeRow, 0);
   EXPECT_NEAR(Seconds(playback.states[fadeRow].framesPlayed), (27 * 64 + 31) * RowSeconds, RowSeconds);
   const double songSeconds = Seconds(playback.totalFrames);
-  EXPECT_GE(songSeconds - Seconds(playback.states[afterFadeRow].framesPlayed), FadeSeconds + FadeMarginSeconds);
+  EXPECT_GE(songSeconds - Seconds(playback.states[afterFadeRow].framesPlayed),
+            FadeSeconds + FadeMarginSeconds);
   EXPECT_NEAR(songSeconds, SongSeconds, SongSeconds * 0.01);
 }
 
@@ -86,7 +89,8 @@ TEST(SoundtrackPlayback, ChannelTwoBeatsWithInstrumentTenEveryFourRowsFromStartT
   int index = 0;
   for (size_t i = 0; i < playback.states.size(); ++i) {
     const PlayerState& state = playback.states[i];
-    const bool newRow = i == 0 || state.row != playback.states[i - 1].row || state.order != playback.states[i - 1].order;
+    const bool newRow =
+        i == 0 || state.row != playback.states[i - 1].row || state.order != playback.states[i - 1].order;
     if (!newRow) continue;
     if (state.rowInstrument[BeatChannel] == BeatInstrument && state.order < OrderCount) {
       beatRows.push_back(index);
@@ -97,7 +101,8 @@ TEST(SoundtrackPlayback, ChannelTwoBeatsWithInstrumentTenEveryFourRowsFromStartT
   ASSERT_FALSE(beatRows.empty());
   EXPECT_EQ(beatRows.front(), 0) << "the first row carries the first beat";
   for (size_t i = 1; i < beatRows.size(); ++i)
-    EXPECT_LE(beatRows[i] - beatRows[i - 1], MaxRowsBetweenBeats) << "after song row " << beatRows[i - 1];
+    EXPECT_LE(beatRows[i] - beatRows[i - 1], MaxRowsBetweenBeats)
+        << "after song row " << beatRows[i - 1];
   EXPECT_GE(beatRows.back(), OrderCount * RowsPerPattern - MaxRowsBetweenBeats);
   EXPECT_EQ(ordersWithBeats.size(), size_t(OrderCount));
 }

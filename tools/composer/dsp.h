@@ -1,4 +1,4 @@
-// Small signal-processing parts the synthesizers share: noise, oscillators, a biquad filter, an envelope.
+// Signal-processing parts the synthesizers share: noise, oscillators, a biquad filter, an envelope.
 #pragma once
 
 #include <cmath>
@@ -47,11 +47,21 @@ class Oscillator {
   double Next(double step) {
     double out = 0.0;
     switch (wave_) {
-      case Wave::Saw: out = 2.0 * phase_ - 1.0 - PolyBlep(phase_, step); break;
-      case Wave::Square: out = Pulse(0.5, step); break;
-      case Wave::Pulse: out = Pulse(width_, step); break;
-      case Wave::Triangle: out = phase_ < 0.5 ? 4.0 * phase_ - 1.0 : 3.0 - 4.0 * phase_; break;
-      case Wave::Sine: out = std::sin(2.0 * Pi * phase_); break;
+      case Wave::Saw:
+        out = 2.0 * phase_ - 1.0 - PolyBlep(phase_, step);
+        break;
+      case Wave::Square:
+        out = Pulse(0.5, step);
+        break;
+      case Wave::Pulse:
+        out = Pulse(width_, step);
+        break;
+      case Wave::Triangle:
+        out = phase_ < 0.5 ? 4.0 * phase_ - 1.0 : 3.0 - 4.0 * phase_;
+        break;
+      case Wave::Sine:
+        out = std::sin(2.0 * Pi * phase_);
+        break;
     }
     phase_ += step;
     phase_ -= std::floor(phase_);

@@ -27,7 +27,8 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 std::vector<uint8_t> Compose(const std::string& score) {
   const composer::Song song = composer::ParseScore(score);
   std::vector<std::vector<int8_t>> sampleData(composer::SampleSlotCount);
-  for (const composer::SampleSpec& spec : song.samples) sampleData[spec.slot - 1] = composer::SynthesizeSample(spec);
+  for (const composer::SampleSpec& spec : song.samples)
+    sampleData[spec.slot - 1] = composer::SynthesizeSample(spec);
   return composer::WriteModule(song, sampleData);
 }
 

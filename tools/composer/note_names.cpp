@@ -7,9 +7,9 @@ namespace composer {
 namespace {
 
 constexpr std::array<int, NoteCount> Periods = {
-    856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453,
-    428, 404, 381, 360, 339, 320, 302, 285, 269, 254, 240, 226,
-    214, 202, 190, 180, 170, 160, 151, 143, 135, 127, 120, 113};
+    856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453,  // octave 1
+    428, 404, 381, 360, 339, 320, 302, 285, 269, 254, 240, 226,  // octave 2
+    214, 202, 190, 180, 170, 160, 151, 143, 135, 127, 120, 113};  // octave 3
 
 constexpr std::array<const char*, 12> PitchNames = {"C-", "C#", "D-", "D#", "E-", "F-",
                                                     "F#", "G-", "G#", "A-", "A#", "B-"};
@@ -29,16 +29,8 @@ int ParseNoteName(const std::string& text) {
   return 0;
 }
 
-std::string NoteName(int note) {
-  if (note < 1 || note > NoteCount) return "---";
-  const int index = note - 1;
-  return PitchNames[index % 12] + std::to_string(index / 12 + FirstNoteOctave);
-}
-
 int NotePeriod(int note) { return note >= 1 && note <= NoteCount ? Periods[note - 1] : 0; }
 
-double NotePlaybackRateHz(int note) {
-  return MiddlePlaybackRateHz * MiddlePeriod / NotePeriod(note);
-}
+double NotePlaybackRateHz(int note) { return MiddlePlaybackRateHz * MiddlePeriod / NotePeriod(note); }
 
 }  // namespace composer

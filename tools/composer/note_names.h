@@ -10,7 +10,6 @@ constexpr int NoteCount = 36;  // C-1 to B-3
 
 // 1 (C-1) to 36 (B-3); 0 when the text is no note name of that range.
 int ParseNoteName(const std::string& text);
-std::string NoteName(int note);
 // Amiga period of a note with finetune 0.
 int NotePeriod(int note);
 // The rate in Hz at which a tracker plays a sample for that note (8363 Hz at C-2).

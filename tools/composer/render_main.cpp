@@ -1,4 +1,5 @@
-// Renders a module with libmodplug at the demo's settings to raw 16-bit little-endian stereo at 44100 Hz.
+// Renders a module with libmodplug at the demo's settings to raw 16-bit little-endian stereo at 44100
+// Hz.
 #include <libmodplug/modplug.h>
 
 #include <fstream>

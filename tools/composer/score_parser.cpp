@@ -254,16 +254,17 @@ Cell ScoreParser::SingleCell(const std::string& text, int defaultInstrument) con
   const size_t colon = notePart.find(':');
   cell.note = uint8_t(ParseNoteName(notePart.substr(0, colon)));
   if (cell.note == 0) Fail("'" + notePart.substr(0, colon) + "' is not a note from C-1 to B-3");
-  cell.instrument = uint8_t(colon == std::string::npos ? defaultInstrument
-                                                       : SampleRef(notePart.substr(colon + 1)));
+  cell.instrument =
+      uint8_t(colon == std::string::npos ? defaultInstrument : SampleRef(notePart.substr(colon + 1)));
   if (cell.instrument == 0) Fail("note '" + text + "' has no sample (give :SAMPLE or ins=)");
   return cell;
 }
 
 std::vector<Cell> ScoreParser::PhraseRef(const std::string& token) const {
   size_t end = 0;
-  while (end < token.size() && (std::islower(static_cast<unsigned char>(token[end])) ||
-                                std::isdigit(static_cast<unsigned char>(token[end])) || token[end] == '_'))
+  while (end < token.size() &&
+         (std::islower(static_cast<unsigned char>(token[end])) ||
+          std::isdigit(static_cast<unsigned char>(token[end])) || token[end] == '_'))
     ++end;
   const std::string name = token.substr(0, end);
   const auto found = phrases_.find(name);
@@ -290,8 +291,7 @@ std::vector<Cell> ScoreParser::PhraseRef(const std::string& token) const {
   for (Cell& cell : cells) {
     if (cell.note == 0 || unpitched_.count(cell.instrument)) continue;
     const int note = cell.note + transpose;
-    if (note < 1 || note > NoteCount)
-      Fail("'" + token + "' takes a note out of the range C-1 to B-3");
+    if (note < 1 || note > NoteCount) Fail("'" + token + "' takes a note out of the range C-1 to B-3");
     cell.note = uint8_t(note);
   }
   if (volume >= 0) ApplyVolume(cells, volume);
@@ -363,8 +363,10 @@ void ScoreParser::FinishSong() {
 // A speed or tempo other than the tracker's defaults is set on the first row that plays.
 void ScoreParser::PlaceTiming() {
   std::vector<Cell> wanted;
-  if (song_.speedTicks != DefaultSpeedTicks) wanted.push_back({0, 0, SetSpeedEffect, uint8_t(song_.speedTicks)});
-  if (song_.tempoBpm != DefaultTempoBpm) wanted.push_back({0, 0, SetSpeedEffect, uint8_t(song_.tempoBpm)});
+  if (song_.speedTicks != DefaultSpeedTicks)
+    wanted.push_back({0, 0, SetSpeedEffect, uint8_t(song_.speedTicks)});
+  if (song_.tempoBpm != DefaultTempoBpm)
+    wanted.push_back({0, 0, SetSpeedEffect, uint8_t(song_.tempoBpm)});
   auto& firstRow = song_.patterns[song_.order[0]].rows[0];
   for (Cell& cell : firstRow) {
     if (wanted.empty()) return;

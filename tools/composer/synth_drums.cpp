@@ -106,7 +106,8 @@ std::vector<double> RenderCymbal(SampleParams& params, double rateHz, uint32_t s
   for (size_t i = 0; i < signal.size(); ++i) {
     const double t = i / rateHz;
     double ring = 0.0;
-    for (size_t k = 0; k < cluster.size(); ++k) ring += cluster[k].Next(MetalHz[k] * metalScale / rateHz);
+    for (size_t k = 0; k < cluster.size(); ++k)
+      ring += cluster[k].Next(MetalHz[k] * metalScale / rateHz);
     const double source = noise.Next() * (1.0 - metal) + ring / double(cluster.size()) * metal;
     signal[i] = highPass.Process(source) * std::exp(-t / decaySec) * std::fmin(1.0, t / 0.0008);
   }

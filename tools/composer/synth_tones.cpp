@@ -1,4 +1,5 @@
-// Pitched synthesizers: detuned analogue-style voices (bass, lead, arpeggio, chords) and a two-operator FM bell.
+// Pitched synthesizers: detuned analogue-style voices (bass, lead, arpeggio, chords) and a two-operator
+// FM bell.
 #include <cmath>
 #include <vector>
 
@@ -89,7 +90,8 @@ std::vector<double> RenderTone(SampleParams& params, double rateHz, uint32_t) {
     double mix = 0.0;
     for (Voice& voice : voices) mix += voice.oscillator.Next(voice.step * bend);
     mix = mix / double(voices.size()) + sub.Next(baseStep * 0.5 * bend) * subLevel;
-    if (i % 16 == 0) lowPass.Tune(cutoffEndHz + (cutoffHz - cutoffEndHz) * std::exp(-t / cutoffDecay), rateHz);
+    if (i % 16 == 0)
+      lowPass.Tune(cutoffEndHz + (cutoffHz - cutoffEndHz) * std::exp(-t / cutoffDecay), rateHz);
     double out = lowPass.Process(mix);
     if (drive > 0.0) out = std::tanh(drive * out) / std::tanh(drive);
     signal[i] = out * envelope.At(t);
