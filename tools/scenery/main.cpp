@@ -1,0 +1,26 @@
+// Writes the scenery assets (meshes, their textures, the terrain heightmap) into the folder given.
+#include <cstdio>
+#include <string>
+
+#include "tools/common/image.h"
+#include "tools/scenery/flamingo.h"
+#include "tools/scenery/obj_writer.h"
+#include "tools/scenery/terrain.h"
+#include "tools/scenery/windsurfer.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <assets folder>\n", argv[0]);
+    return 2;
+  }
+  const std::string folder = std::string(argv[1]) + "/";
+  const scenery::FlamingoAsset flamingo = scenery::MakeFlamingo();
+  const scenery::WindsurferAsset windsurfer = scenery::MakeWindsurfer();
+  bool ok = scenery::WriteObj(folder + "flamingo.obj", flamingo.triangles, "flamingo, faces from the feet up");
+  ok = tools::WritePng(folder + "flamingo_tex.png", flamingo.texture) && ok;
+  ok = scenery::WriteObj(folder + "windsurf.obj", windsurfer.triangles, "windsurfer: board, rig and rider") && ok;
+  ok = tools::WritePng(folder + "windsurf_tex.png", windsurfer.texture) && ok;
+  ok = scenery::WriteObj(folder + "plane.obj", scenery::TerrainTile(), "terrain tile, 6 x 6 units") && ok;
+  ok = tools::WritePng(folder + "heightmap.png", scenery::Heightmap()) && ok;
+  return ok ? 0 : 1;
+}

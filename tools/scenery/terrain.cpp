@@ -1,0 +1,67 @@
+// Terrain grid and heightmap.
+#include "tools/scenery/terrain.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tools/scenery/periodic_noise.h"
+
+namespace scenery {
+
+namespace {
+
+glm::vec3 GridPoint(int i, int j) {
+  const float step = TerrainTileUnits / TerrainCellsPerSide;
+  return {-TerrainTileUnits / 2 + i * step, 0.0f, -TerrainTileUnits / 2 + j * step};
+}
+
+glm::vec2 GridUv(int i, int j) {
+  return {static_cast<float>(i) / TerrainCellsPerSide, static_cast<float>(j) / TerrainCellsPerSide};
+}
+
+float SmoothStep(float edge0, float edge1, float x) {
+  const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
+  return t * t * (3.0f - 2.0f * t);
+}
+
+}  // namespace
+
+TriangleList TerrainTile() {
+  TriangleList tile;
+  for (int j = 0; j < TerrainCellsPerSide; ++j) {
+    for (int i = 0; i < TerrainCellsPerSide; ++i) {
+      // Counter-clockwise seen from above: culling keeps the side the camera looks at.
+      tile.push_back({{GridPoint(i, j), GridPoint(i, j + 1), GridPoint(i + 1, j)},
+                      {GridUv(i, j), GridUv(i, j + 1), GridUv(i + 1, j)}});
+      tile.push_back({{GridPoint(i + 1, j), GridPoint(i, j + 1), GridPoint(i + 1, j + 1)},
+                      {GridUv(i + 1, j), GridUv(i, j + 1), GridUv(i + 1, j + 1)}});
+    }
+  }
+  return tile;
+}
+
+float TerrainHeight(float u, float v) {
+  // |u - 0.5| is itself periodic in u, so the valley keeps the map tiling.
+  const float side = std::fabs(u - 0.5f);
+  const float valley = SmoothStep(0.10f, 0.42f, side);
+  const float ridges = PeriodicFractalNoise(u, v, 4, 4, 17u);
+  const float ripples = PeriodicFractalNoise(u, v, 16, 2, 91u);
+  const float height = valley * (0.25f + 0.95f * ridges * ridges) + 0.08f * ripples;
+  return std::clamp(height, 0.0f, 1.0f);
+}
+
+tools::Image Heightmap() {
+  tools::Image image(HeightmapPixels, HeightmapPixels, 3);
+  for (int y = 0; y < HeightmapPixels; ++y) {
+    for (int x = 0; x < HeightmapPixels; ++x) {
+      const float u = (x + 0.5f) / HeightmapPixels;
+      const float v = (y + 0.5f) / HeightmapPixels;
+      const auto value = static_cast<uint8_t>(std::lround(TerrainHeight(u, v) * 255.0f));
+      uint8_t* pixel = image.At(x, y);
+      pixel[0] = pixel[1] = pixel[2] = value;
+    }
+  }
+  return image;
+}
+
+}  // namespace scenery
