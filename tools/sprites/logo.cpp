@@ -76,7 +76,7 @@ void DrawBlockWord(PaletteCanvas& art, const Font& font, const std::string& word
 }
 
 void DrawScriptWord(PaletteCanvas& art, const Font& font, const std::string& word) {
-  const std::vector<float> distance = SetWord(art, font, word, 600.0f, 325.0f, 520.0f, 190.0f);
+  const std::vector<float> distance = SetWord(art, font, word, 600.0f, 318.0f, 500.0f, 172.0f);
   art.FillNear(distance, 10.0f, WhiteIndex, 5.0f, 5.0f);
   art.FillNear(distance, 13.0f, WhiteIndex);
   art.FillNear(distance, 7.0f, InkIndex);
@@ -88,8 +88,8 @@ void DrawScriptWord(PaletteCanvas& art, const Font& font, const std::string& wor
 tools::Image MakeLogo(const SpriteTexts& texts, const FontSet& fonts) {
   PaletteCanvas art(LogoWidth, ArtHeight);
   DrawSun(art, 540.0f, 190.0f, 175.0f);
-  DrawPalm(art, Point{150.0f, 420.0f}, Point{170.0f, 150.0f}, -40.0f);
-  DrawPalm(art, Point{930.0f, 420.0f}, Point{905.0f, 170.0f}, 40.0f);
+  DrawPalm(art, Point{150.0f, 405.0f}, Point{170.0f, 150.0f}, -40.0f);
+  DrawPalm(art, Point{930.0f, 405.0f}, Point{905.0f, 170.0f}, 40.0f);
   DrawBlockWord(art, fonts.heavy, texts.logo[0]);
   DrawScriptWord(art, fonts.script, texts.logo[1]);
   const tools::Image resolved = art.Resolve(LogoPalette(), InkIndex);

@@ -96,7 +96,8 @@ void DrawWing(PaletteCanvas& art) {
 }
 
 void DrawBranchAndFeet(PaletteCanvas& art) {
-  const std::vector<Point> branch = Curve({{18, 752}, {400, 728}, {826, 700}, {826, 736}, {400, 768}, {18, 790}});
+  const std::vector<Point> branch = Curve({{44, 752}, {400, 728}, {796, 702}, {812, 719},
+                                                {796, 736}, {400, 768}, {44, 790}, {28, 771}});
   art.FillOutlined(branch, DeepRedIndex, InkIndex, OutlinePx);
   for (int i = 0; i < 6; ++i) {
     const float x = 60 + i * 135;
