@@ -5,6 +5,7 @@
 
 #include <glm/glm.hpp>
 
+#include "config/screen.h"
 #include "engine/engine.h"
 
 enum TimelineState : int {
@@ -23,6 +24,10 @@ struct SettlingValue {
   float current;
   float target;
 };
+
+// Lyric scroll rates in milliseconds per screen pixel: slow under the credits, fast elsewhere.
+constexpr float LyricsSlowDivisor = 2.5f / SpriteScale;
+constexpr float LyricsFastDivisor = 1.8f / SpriteScale;
 
 // Held as a plain int: main writes -1 and 0 around its start-up wait, the cues do the rest.
 extern int timelineState;
@@ -49,8 +54,9 @@ extern glm::vec2 lyricsPosition;
 // Reads demoClock and musicSnapshot, which main has updated for this frame.
 void UpdateDemo();
 
-// The section changes, keyed on the order position; true when one fired this frame.
-bool FireCue(int32_t order);
+// The section changes: at most one cue, the one whose order position and from-state match;
+// true when one fired. t is the frame's demo time.
+bool FireCue(int32_t order, int32_t t);
 
 // Each section's per-frame work (the state after the cue), t being the frame's demo time.
 void UpdateIntro(int32_t t);

@@ -26,6 +26,8 @@ class FileReader {
   void Open(const char* name, const char* modeText);
   // True once a read has met the end of the file, or the stream can no longer be read.
   bool IsEOF();
+  // True when reading stopped for a reason other than the end of the file.
+  bool HasReadError() const;
   // The next line without its line end; empty at the end of the file.
   std::string ReadLine();
   void Close();

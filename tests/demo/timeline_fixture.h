@@ -1,0 +1,33 @@
+// A fresh timeline for each test: initial globals and records, and a frame driver for the update.
+#pragma once
+
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+namespace brisa_test {
+
+struct FrameInput {
+  int32_t order = 0;
+  int32_t row = 0;
+  uint8_t channel2Instrument = 0;
+  int32_t channel0Note = 0;
+};
+
+// Puts every timeline global back to its value at load, makes fresh fade, tiles, greets, flamingo
+// and windsurfer records (no terrain: it needs GL), an engine record without a window and a
+// resource manager; releases the records afterwards.
+class TimelineTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Sets the clock and the snapshot for one frame, then runs the timeline update.
+  static void Frame(int32_t t, const FrameInput& input);
+  static void Frame(int32_t t, int32_t order, int32_t row = 0);
+};
+
+// The timeline globals at load, for the tests' own set-up.
+void ResetTimelineGlobals();
+
+}  // namespace brisa_test

@@ -1,0 +1,66 @@
+// A program run as a child process: its environment, a signal while it runs, its exit and output.
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisa_test {
+
+struct ChildResult {
+  bool exited = false;  // false when a signal or the time limit ended it
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+  double seconds = 0.0;
+};
+
+// A value sets the variable for the child, nullopt removes it.
+using ChildEnvironment = std::map<std::string, std::optional<std::string>>;
+
+// Starts `program` in the current folder with standard input on /dev/null.
+class ChildProcess {
+ public:
+  ChildProcess(const std::string& program, const ChildEnvironment& environment);
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool Running();
+  void Signal(int signalNumber);
+  // Waits for the end; a child still running after `timeoutSeconds` is killed.
+  ChildResult Wait(int timeoutSeconds);
+
+ private:
+  int pid_ = -1;
+  std::optional<int> status_;
+  std::string outPath_;
+  std::string errPath_;
+  std::chrono::steady_clock::time_point started_;
+};
+
+// Runs a program to its end.
+ChildResult RunChild(const std::string& program, const ChildEnvironment& environment, int timeoutSeconds);
+
+// Runs a shell command line and answers its exit code.
+int RunCommand(const std::string& commandLine);
+
+// An X server of its own on a free display, stopped on destruction.
+class ScopedXvfb {
+ public:
+  ScopedXvfb();
+  ~ScopedXvfb();
+  ScopedXvfb(const ScopedXvfb&) = delete;
+  ScopedXvfb& operator=(const ScopedXvfb&) = delete;
+
+  // ":N", or empty when no server came up.
+  const std::string& display() const { return display_; }
+
+ private:
+  int pid_ = -1;
+  std::string display_;
+};
+
+}  // namespace brisa_test

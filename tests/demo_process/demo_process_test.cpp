@@ -1,0 +1,248 @@
+// The program as a process: how the show ends, what it prints when it cannot start, what it plays.
+#include <gtest/gtest.h>
+#include <libmodplug/modplug.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "child_process.h"
+#include "support/demo_assets.h"
+#include "support/mod_fixture.h"
+#include "support/work_dir.h"
+
+namespace {
+
+using brisa_test::ChildEnvironment;
+using brisa_test::ChildProcess;
+using brisa_test::ChildResult;
+using brisa_test::ModFixture;
+using brisa_test::ScopedWorkDir;
+
+constexpr const char* Program = BRISA_DEMO_PROGRAM;
+constexpr const char* SoundFile = "sorvane-output.raw";
+constexpr int RunLimitSeconds = 240;
+// 4096 frames of two 16-bit channels.
+constexpr size_t DeviceBufferBytes = 4096 * 4;
+
+// About two seconds of music: two orders of eight rows.
+ModFixture ShortSong() {
+  ModFixture song;
+  song.orders = 2;
+  song.rowsPerPattern = 8;
+  return song;
+}
+
+// About a minute of music, for the tests that end the show early.
+ModFixture LongSong() {
+  ModFixture song;
+  song.orders = 8;
+  song.rowsPerPattern = 64;
+  return song;
+}
+
+ChildEnvironment Offscreen() {
+  return {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", SoundFile}};
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+long FileSize(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
+}
+
+bool OnlySilence(const std::string& bytes, size_t from = 0) {
+  return bytes.find_first_not_of('\0', from) == std::string::npos;
+}
+
+// Waits until the device has played some music, that is until the show is running: while paused
+// the disk driver writes silence.
+bool WaitForPlayback(ChildProcess& child, int seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (child.Running() && std::chrono::steady_clock::now() < deadline) {
+    if (!OnlySilence(ReadFile(SoundFile))) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return false;
+}
+
+// SDL's disk driver announces itself on standard error; the program's own lines are the rest.
+std::string ProgramErrors(const std::string& err) {
+  std::istringstream lines(err);
+  std::string kept;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("CRITICAL: ", 0) != 0) kept += line + "\n";
+  }
+  return kept;
+}
+
+// Where the song starts in what the device wrote: after whole buffers of silence.
+size_t SongOffset(const std::string& written, const std::string& music) {
+  for (size_t offset = 0; offset + music.size() <= written.size(); offset += DeviceBufferBytes) {
+    if (written.compare(offset, music.size(), music) == 0) return offset;
+  }
+  return std::string::npos;
+}
+
+std::string LastLine(const std::string& text) {
+  const size_t end = text.size() > 0 && text.back() == '\n' ? text.size() - 1 : text.size();
+  const size_t start = text.rfind('\n', end == 0 ? 0 : end - 1);
+  return text.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1));
+}
+
+// What libmodplug mixes for the module with the program's settings, in device-sized buffers.
+std::string MixedSong(const std::string& module) {
+  ModPlug_Settings settings;
+  ModPlug_GetSettings(&settings);
+  settings.mStereoSeparation = 64;
+  settings.mLoopCount = 1;
+  ModPlug_SetSettings(&settings);
+  ModPlugFile* song = ModPlug_Load(module.data(), static_cast<int>(module.size()));
+  std::string music;
+  std::string buffer(DeviceBufferBytes, '\0');
+  for (int produced; song != nullptr && (produced = ModPlug_Read(song, buffer.data(), int(buffer.size()))) > 0;) {
+    music.append(buffer, 0, static_cast<size_t>(produced));
+  }
+  if (song != nullptr) ModPlug_Unload(song);
+  return music;
+}
+
+TEST(DemoProcess, PlaysTheSongToItsEndAndWritesExactlyWhatThePlayerMixes) {
+  ScopedWorkDir dir;
+  brisa_test::WriteDemoAssets(dir, ShortSong(), true);
+  const ChildResult run = brisa_test::RunChild(Program, Offscreen(), RunLimitSeconds);
+  ASSERT_TRUE(run.exited) << run.err;
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(ProgramErrors(run.err), "");
+  EXPECT_GE(run.seconds, 3.0) << "one second's wait, then two seconds of music";
+
+  const std::string music = MixedSong(ReadFile("Assets/sorvane.mod"));
+  const std::string written = ReadFile(SoundFile);
+  ASSERT_GT(music.size(), 300000u);
+  const size_t offset = SongOffset(written, music);
+  ASSERT_NE(offset, std::string::npos) << "the song, byte for byte";
+  EXPECT_TRUE(OnlySilence(written.substr(0, offset))) << "silence while the device was paused";
+  EXPECT_TRUE(OnlySilence(written, offset + music.size())) << "then only silence";
+}
+
+TEST(DemoProcess, AMissingMeshIsReportedAndTheShowStillRuns) {
+  ScopedWorkDir dir;
+  brisa_test::WriteDemoAssets(dir, ShortSong(), true);
+  std::remove("Assets/plane.obj");
+  const ChildResult run = brisa_test::RunChild(Program, Offscreen(), RunLimitSeconds);
+  ASSERT_TRUE(run.exited) << run.err;
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(ProgramErrors(run.err), "** Imposible crear Mesh: Assets/plane.obj\n");
+  EXPECT_NE(run.out.find("Adding Mesh: Assets/plane.obj (first request)\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Adding Texture Graphic Assets/greets.png (first request)\n"), std::string::npos);
+}
+
+TEST(DemoProcess, QuitSignalsEndTheShowAfterTheCurrentFrame) {
+  for (int signalNumber : {SIGTERM, SIGINT}) {
+    SCOPED_TRACE(signalNumber);
+    ScopedWorkDir dir;
+    brisa_test::WriteDemoAssets(dir, LongSong(), true);
+    ChildProcess child(Program, Offscreen());
+    ASSERT_TRUE(WaitForPlayback(child, RunLimitSeconds));
+    child.Signal(signalNumber);
+    const ChildResult run = child.Wait(RunLimitSeconds);
+    ASSERT_TRUE(run.exited) << "a quit event, not the signal, ends the process";
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_LT(FileSize(SoundFile), 60L * 176400) << "the song did not play to its end";
+  }
+}
+
+TEST(DemoProcess, EscapeEndsTheShow) {
+  brisa_test::ScopedXvfb x;
+  ASSERT_FALSE(x.display().empty()) << "Xvfb did not start";
+  ScopedWorkDir dir;
+  brisa_test::WriteDemoAssets(dir, LongSong(), true);
+  ChildEnvironment environment = Offscreen();
+  environment["SDL_VIDEODRIVER"] = "x11";
+  environment["SDL_VIDEO_X11_FORCE_EGL"] = "1";
+  environment["DISPLAY"] = x.display();
+  ChildProcess child(Program, environment);
+  ASSERT_TRUE(WaitForPlayback(child, RunLimitSeconds));
+  const std::string xdotool = "DISPLAY=" + x.display() + " xdotool";
+  const std::string window = "$(" + xdotool + " search --sync --name 'Brisa Demo 2024 Lindora' | head -n 1)";
+  // Releasing a key, or pressing another one, does nothing.
+  EXPECT_EQ(brisa_test::RunCommand(xdotool + " windowfocus --sync " + window + " key space keyup Escape"), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_TRUE(child.Running());
+  EXPECT_EQ(brisa_test::RunCommand(xdotool + " windowfocus --sync " + window + " key Escape"), 0);
+  const ChildResult run = child.Wait(RunLimitSeconds);
+  ASSERT_TRUE(run.exited);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_LT(FileSize(SoundFile), 60L * 176400);
+}
+
+TEST(DemoProcess, ASongThatCannotBePlayedEndsWithExitOneAndNoLineOfItsOwn) {
+  struct Case {
+    const char* what;
+    bool present;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"missing module", false, ""},
+      {"text instead of a module", true, "This is not a module.\n"},
+      {"empty module file", true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedWorkDir dir;
+    brisa_test::WriteDemoAssets(dir, ShortSong(), true);
+    std::remove("Assets/sorvane.mod");
+    if (c.present) dir.WriteFile("Assets/sorvane.mod", c.bytes);
+    const ChildResult run = brisa_test::RunChild(Program, Offscreen(), RunLimitSeconds);
+    ASSERT_TRUE(run.exited) << run.err;
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(ProgramErrors(run.err), "");
+    EXPECT_EQ(LastLine(run.out), "Adding Texture Graphic Assets/greets.png (first request)");
+    EXPECT_TRUE(OnlySilence(ReadFile(SoundFile))) << "the device was never unpaused";
+  }
+}
+
+TEST(DemoProcess, AFailedSetUpPrintsTheManagersLinesThenPausesAndExitsOne) {
+  struct Case {
+    const char* what;
+    const char* removed;
+    const char* stderrLine;
+    const char* stdoutLine;
+    const char* neverRequested;
+  };
+  const Case cases[] = {
+      {"greetings atlas", "Assets/greets.png", nullptr, "Failed to load Assets/greets.png on the ID map\n", nullptr},
+      {"effect shader", "Assets/Shaders/road.fragment", "** Errores de compilacion del  Shader: road\n",
+       "Adding Shader: road (first request)\n", "jail_tunnel"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedWorkDir dir;
+    brisa_test::WriteDemoAssets(dir, ShortSong(), true);
+    std::remove(c.removed);
+    const ChildResult run = brisa_test::RunChild(Program, Offscreen(), RunLimitSeconds);
+    ASSERT_TRUE(run.exited) << run.err;
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find(c.stdoutLine), std::string::npos) << run.out;
+    if (c.stderrLine != nullptr) {
+      EXPECT_NE(run.err.find(c.stderrLine), std::string::npos) << run.err;
+    }
+    if (c.neverRequested != nullptr) {
+      EXPECT_EQ(run.out.find(c.neverRequested), std::string::npos) << "set-up stops at the first failed effect";
+    }
+    EXPECT_EQ(LastLine(run.out), "Press any key to continue . . .") << "the pause layer comes last";
+    EXPECT_LE(FileSize(SoundFile), 0) << "the sound device was never opened";
+  }
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+// Starting the engine once per test program, and the per-test reset of the state it draws with.
+#include "engine_fixture.h"
+
+#include <cstdlib>
+
+#include "support/work_dir.h"
+
+namespace brisa_test {
+
+namespace {
+
+bool StartEngine() {
+  ScopedWorkDir workDir;
+  workDir.CopyStagedShaders();
+  gEngine = Engine::Instance();
+  CreateResourceManager();
+  gEngine->Init();
+  return gEngine->glContext != nullptr;
+}
+
+}  // namespace
+
+bool EnsureEngineStarted() {
+  static const bool started = StartEngine();
+  return started;
+}
+
+void EngineTest::SetUp() {
+  ASSERT_TRUE(EnsureEngineStarted());
+  saved_ = *gEngine;
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glViewport(0, 0, ScreenWidth, ScreenHeight);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_CULL_FACE);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glClearColor(ClearColor.r / 255.0f, ClearColor.g / 255.0f, ClearColor.b / 255.0f, ClearColor.a / 255.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void EngineTest::TearDown() {
+  *gEngine = saved_;
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glViewport(0, 0, ScreenWidth, ScreenHeight);
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_DEPTH_TEST);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glUseProgram(0);
+  glBindVertexArray(0);
+  glActiveTexture(GL_TEXTURE0);
+  glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+int RegisterImageTexture(const std::string& name, const PixelImage& image, GLint filter) {
+  auto* texture = new Texture();
+  glGenTextures(1, &texture->texture);
+  glBindTexture(GL_TEXTURE_2D, texture->texture);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+               image.texels.data());
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  texture->width = image.width;
+  texture->height = image.height;
+  const int id = gResourceManager->RegisterTexture(name, texture);
+  gResourceManager->textureIdByName[name] = id;
+  return id;
+}
+
+::testing::AssertionResult NearColor(const Rgba& actual, const Rgba& expected) {
+  auto near = [](uint8_t a, uint8_t b) { return std::abs(int(a) - int(b)) <= 1; };
+  if (near(actual.r, expected.r) && near(actual.g, expected.g) && near(actual.b, expected.b) &&
+      near(actual.a, expected.a)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << actual << " is not " << expected;
+}
+
+GLint GetInteger(GLenum name) {
+  GLint value = 0;
+  glGetIntegerv(name, &value);
+  return value;
+}
+
+}  // namespace brisa_test
