@@ -487,7 +487,7 @@ TEST_F(TimelineTest, TheIntroStartsItsBlackFadeOnceAndClearsInOneSecond) {
 }
 
 TEST_F(TimelineTest, StatesOutsideTheShowDoNoWork) {
-  for (int state : {SceneBeforeStart, 7, 42}) {
+  for (int state : {int(SceneBeforeStart), 7, 42}) {
     SetUp();
     timelineState = state;
     flamingo->position = glm::vec3(1.0f, 2.0f, 3.0f);

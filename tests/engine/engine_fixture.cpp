@@ -75,7 +75,8 @@ int RegisterImageTexture(const std::string& name, const PixelImage& image, GLint
       near(actual.a, expected.a)) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure() << actual << " is not " << expected;
+  return ::testing::AssertionFailure() << ::testing::PrintToString(actual) << " is not "
+                                       << ::testing::PrintToString(expected);
 }
 
 GLint GetInteger(GLenum name) {

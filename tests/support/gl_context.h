@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include <glad/gl.h>
@@ -18,6 +19,9 @@ struct Rgba {
   uint8_t r, g, b, a;
   bool operator==(const Rgba& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
 };
+inline std::ostream& operator<<(std::ostream& os, const Rgba& c) {
+  return os << "rgba(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a) << ")";
+}
 Rgba ReadPixelTopDown(int x, int y, int framebufferHeight);
 
 // Base fixture of every test that needs GL.
@@ -28,6 +32,3 @@ class GlTest : public ::testing::Test {
 
 }  // namespace brisa_test
 
-inline std::ostream& operator<<(std::ostream& os, const brisa_test::Rgba& c) {
-  return os << "rgba(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a) << ")";
-}
