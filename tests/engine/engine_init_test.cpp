@@ -193,11 +193,4 @@ TEST_F(EngineTest, StartsIn2DWithTheCameraReset) {
   EXPECT_EQ(camera.projection[3][3], 0.0f);
 }
 
-TEST_F(EngineTest, DefaultFramebufferKeepsAlpha) {
-  GLint alphaBits = 0;
-  glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_BACK_LEFT, GL_FRAMEBUFFER_ATTACHMENT_ALPHA_SIZE,
-                                        &alphaBits);
-  EXPECT_EQ(alphaBits, 8);
-}
-
 }  // namespace
