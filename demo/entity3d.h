@@ -14,6 +14,8 @@ struct Mesh;
 class Entity3D {
  public:
   Entity3D();
+  // Owners delete through the exact type, but a derived terrain must never be cut short.
+  virtual ~Entity3D() = default;
   virtual void Render();
 
   // Sets rotationDegrees and recomputes rotationRadians and orientation from it.

@@ -21,7 +21,7 @@ bool EnsureEngineStarted();
 // fields and the shared GL state back afterwards.
 class EngineTest : public ::testing::Test {
  protected:
-  static constexpr Rgba ClearColor{10, 20, 30, 0};
+  static constexpr Rgba ClearColor{10, 20, 30, 255};
 
   void SetUp() override;
   void TearDown() override;
