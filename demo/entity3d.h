@@ -10,11 +10,10 @@
 class Shader;
 struct Mesh;
 
-// No virtual destructor: each owner deletes its object as its own class.
 class Entity3D {
  public:
   Entity3D();
-  // Owners delete through the exact type, but a derived terrain must never be cut short.
+  // Owners delete each object as its own class; virtual all the same, so none is ever cut short.
   virtual ~Entity3D() = default;
   virtual void Render();
 

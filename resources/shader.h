@@ -42,22 +42,22 @@ class Shader {
   void LookUp(const char* uniform, UniformIndex index);
 };
 
-class ShaderColor : public Shader {
+class ShaderColor final : public Shader {
  public:
   void GetUniforms() override;
 };
 
-class ShaderTexture : public Shader {
+class ShaderTexture final : public Shader {
  public:
   void GetUniforms() override;
 };
 
-class ShaderTexture3D : public Shader {
+class ShaderTexture3D final : public Shader {
  public:
   void GetUniforms() override;
 };
 
-class ShaderPlaneMusic : public Shader {
+class ShaderPlaneMusic final : public Shader {
  public:
   void GetUniforms() override;
 };

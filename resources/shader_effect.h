@@ -9,7 +9,7 @@
 constexpr int EffectMaxTextures = 4;
 constexpr int ModDataCount = 11;
 
-class ShaderEffect : public Shader {
+class ShaderEffect final : public Shader {
  public:
   void Load(const char* name) override;
   void GetUniforms() override;
