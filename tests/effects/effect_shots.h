@@ -1,0 +1,21 @@
+// The effects with their backgrounds as the show assigns them, and moments of the song to view them at.
+#pragma once
+
+#include <cstdint>
+
+struct EffectSetup {
+  const char* name;
+  int textureCount;
+  const char* backgrounds[4];
+  int32_t firstOrder;  // the show draws the effect from this order on
+};
+
+inline const EffectSetup EffectSetups[] = {
+    {"road", 3, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg", nullptr}, 8},
+    {"palms_Brisa", 1, {"Assets/BGVapor.jpg", nullptr, nullptr, nullptr}, 15},
+    {"city", 4, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg", "Assets/city.png"}, 17},
+    {"jail_tunnel", 1, {"Assets/BGVapor.jpg", nullptr, nullptr, nullptr}, 25},
+};
+
+// Channel 2 playing this instrument is the beat the effects flash on.
+constexpr uint8_t BeatInstrument = 10;
