@@ -98,16 +98,16 @@ ObjParseStatus ReadIndex(const std::string& token, int32_t& index) {
   return ObjParseStatus::Ok;
 }
 
-// Appends every argument as a float; `requiredCount` 0 takes any count.
-ObjParseStatus ReadValues(const std::vector<std::string>& tokens, std::vector<float>& list,
-                          std::size_t requiredCount) {
+// Reads every argument as a float and appends the first `keptCount` (all of them when 0). Extra
+// numbers, such as OBJ's optional w, are dropped: kept, they would shift every later vertex.
+ObjParseStatus ReadValues(const std::vector<std::string>& tokens, std::vector<float>& list, std::size_t keptCount) {
+  const std::size_t valueCount = tokens.size() - 1;
+  if (valueCount < keptCount) return ObjParseStatus::BadValueCount;
   for (std::size_t i = 1; i < tokens.size(); ++i) {
     float value = 0.0f;
     if (!ReadFloat(tokens[i], value)) return ObjParseStatus::MalformedNumber;
-    list.push_back(value);
+    if (keptCount == 0 || i <= keptCount) list.push_back(value);
   }
-  // Any other count would shift every later vertex of the list.
-  if (requiredCount != 0 && tokens.size() - 1 != requiredCount) return ObjParseStatus::BadValueCount;
   return ObjParseStatus::Ok;
 }
 

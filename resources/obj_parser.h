@@ -13,7 +13,7 @@ enum class ObjParseStatus {
   CannotOpen,       // the file could not be opened for reading
   ReadError,        // reading stopped before the end of the file
   MalformedNumber,  // a token with no number at its start, or a number out of its type's range
-  BadValueCount,    // a "v" without exactly three numbers, or a "vt" without exactly two
+  BadValueCount,    // a "v" with fewer than three numbers, or a "vt" with fewer than two
   IndexOutOfRange,  // an index of 0 or less, or one past the last record of its list
 };
 

@@ -62,6 +62,17 @@ TEST(ObjParser, ReadsLinesWhateverTheirEnding) {
   });
 }
 
+// OBJ's optional w (and vertex colours after x y z) must not shift the vertices that follow.
+TEST(ObjParser, DropsNumbersPastTheOnesAVertexHolds) {
+  ExpectMeshes({
+      {"v with w", "v 0 0 0 1\nv 1 0 0 1\nv 0 1 0 1\nf 1 2 3\n", MeshTriangles, TrianglePositions, {0, 1, 2}},
+      {"v with a colour", "v 0 0 0 1 0.5 0\nv 1 0 0 1 0.5 0\nv 0 1 0 1 0.5 0\nf 1 2 3\n", MeshTriangles,
+       TrianglePositions, {0, 1, 2}},
+      {"vt with w", std::string(Triangle) + "vt 0.25 0.75 0\nvt 1 1 0\nf 1/1 2/2 3/1\n", MeshTextured,
+       {0, 0, 0, 0.25f, 0.75f, 1, 0, 0, 1, 1, 0, 1, 0, 0.25f, 0.75f}, {0, 1, 2}},
+  });
+}
+
 TEST(ObjParser, SkipsCommentsBlankLedLinesAndOtherRecords) {
   const std::string text =
       "# a comment with v 9 9 9\n"
@@ -171,10 +182,9 @@ TEST(ObjParser, RefusesFilesThatWouldReadOutsideTheirLists) {
       {"malformed vt", "vt 0.5 x\n", ObjParseStatus::MalformedNumber},
       {"malformed vn", "vn 0 0 z\n", ObjParseStatus::MalformedNumber},
       {"v with two numbers", "v 1 2\n", ObjParseStatus::BadValueCount},
-      {"v with four numbers", "v 1 2 3 1\n", ObjParseStatus::BadValueCount},
       {"v with none", "v\n", ObjParseStatus::BadValueCount},
       {"vt with one number", t + "vt 0.5\nf 1/1 2/1 3/1\n", ObjParseStatus::BadValueCount},
-      {"vt with three numbers", "vt 0.5 0.5 0\n", ObjParseStatus::BadValueCount},
+      {"malformed optional w", "v 1 2 3 w\n", ObjParseStatus::MalformedNumber},
       {"face index 0", t + "f 0 1 2\n", ObjParseStatus::IndexOutOfRange},
       {"relative face indices", t + "f -1 -2 -3\n", ObjParseStatus::IndexOutOfRange},
       {"face index past the end", t + "f 1 2 4\n", ObjParseStatus::IndexOutOfRange},
