@@ -1,6 +1,8 @@
 // Starting the engine once per test program, and the per-test reset of the state it draws with.
 #include "engine_fixture.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "support/work_dir.h"
@@ -42,6 +44,7 @@ void EngineTest::TearDown() {
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glViewport(0, 0, ScreenWidth, ScreenHeight);
   glDisable(GL_CULL_FACE);
+  glCullFace(GL_BACK);
   glDisable(GL_DEPTH_TEST);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glUseProgram(0);
@@ -79,9 +82,43 @@ int RegisterImageTexture(const std::string& name, const PixelImage& image, GLint
                                        << ::testing::PrintToString(expected);
 }
 
+::testing::AssertionResult NearRgb(const Rgba& actual, const Rgba& expected) {
+  return NearColor(Rgba{actual.r, actual.g, actual.b, 0}, Rgba{expected.r, expected.g, expected.b, 0});
+}
+
+Rgba BlendOver(const Rgba& source, const Rgba& destination, uint8_t alpha) {
+  const float weight = alpha / 255.0f;
+  auto mix = [weight](uint8_t s, uint8_t d) {
+    return static_cast<uint8_t>(std::lround(s * weight + d * (1.0f - weight)));
+  };
+  return Rgba{mix(source.r, destination.r), mix(source.g, destination.g), mix(source.b, destination.b), 255};
+}
+
 GLint GetInteger(GLenum name) {
   GLint value = 0;
   glGetIntegerv(name, &value);
+  return value;
+}
+
+std::vector<float> UniformFloats(GLuint program, const std::string& name, int count) {
+  constexpr int MatrixFloats = 16;
+  float values[MatrixFloats] = {};
+  glGetUniformfv(program, glGetUniformLocation(program, name.c_str()), values);
+  return std::vector<float>(values, values + std::min(count, MatrixFloats));
+}
+
+std::vector<float> UniformFloatArray(GLuint program, const std::string& name, int length) {
+  std::vector<float> values;
+  for (int i = 0; i < length; ++i) {
+    const std::string element = name + "[" + std::to_string(i) + "]";
+    values.push_back(UniformFloats(program, element, 1).front());
+  }
+  return values;
+}
+
+GLint UniformInt(GLuint program, const std::string& name) {
+  GLint value = 0;
+  glGetUniformiv(program, glGetUniformLocation(program, name.c_str()), &value);
   return value;
 }
 

@@ -45,7 +45,18 @@ int RegisterImageTexture(const std::string& name, const PixelImage& image, GLint
 
 // Channels within one step of each other (blending rounds either way).
 ::testing::AssertionResult NearColor(const Rgba& actual, const Rgba& expected);
+// The same for red, green and blue only: the window may have no alpha channel to blend into.
+::testing::AssertionResult NearRgb(const Rgba& actual, const Rgba& expected);
+
+// What (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA) makes of `source` at `alpha` over `destination`, colour only.
+Rgba BlendOver(const Rgba& source, const Rgba& destination, uint8_t alpha);
 
 GLint GetInteger(GLenum name);
+
+// The value `program` holds for a float, vector or matrix uniform: `count` floats.
+std::vector<float> UniformFloats(GLuint program, const std::string& name, int count);
+// A float[length] uniform, read element by element (array elements need not have adjacent locations).
+std::vector<float> UniformFloatArray(GLuint program, const std::string& name, int length);
+GLint UniformInt(GLuint program, const std::string& name);
 
 }  // namespace brisa_test
