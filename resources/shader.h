@@ -30,6 +30,8 @@ class Shader {
   virtual void GetUniforms();
   virtual void Unused() {}
   virtual void Draw() {}
+  // Whoever holds a shader by its base may delete it: a failed load is released that way.
+  virtual ~Shader() = default;
 
   GLuint program = 0;
   bool loaded = false;

@@ -1,7 +1,9 @@
 // Image textures: decoding a file with stb_image and uploading it as a mipmapped 2D texture.
 #include <stb_image.h>
 
+#include <cstddef>
 #include <iostream>
+#include <vector>
 
 #include "resources/resource_manager.h"
 
@@ -9,24 +11,53 @@ namespace {
 
 // Decoded pixels, tightly packed, top row first, with three or four channels.
 struct DecodedImage {
-  unsigned char* pixels = nullptr;
+  std::vector<unsigned char> pixels;
   int width = 0;
   int height = 0;
   int channels = 0;
 };
 
-// Grey and grey-plus-alpha files are decoded again as RGB and RGBA, which the upload can take.
-DecodedImage DecodeImage(const std::string& path) {
-  DecodedImage image;
-  int fileChannels = 0;
-  image.pixels = stbi_load(path.c_str(), &image.width, &image.height, &fileChannels, 0);
-  image.channels = fileChannels;
-  if (image.pixels != nullptr && fileChannels < 3) {
-    stbi_image_free(image.pixels);
-    image.channels = fileChannels + 2;
-    image.pixels = stbi_load(path.c_str(), &image.width, &image.height, &fileChannels, image.channels);
+// Each grey value is repeated for red, green and blue; a grey-alpha pixel keeps its alpha.
+std::vector<unsigned char> WidenGrey(const unsigned char* grey, size_t pixelCount, int greyChannels) {
+  const size_t step = static_cast<size_t>(greyChannels);
+  std::vector<unsigned char> wide;
+  wide.reserve(pixelCount * (step + 2));
+  for (const unsigned char* pixel = grey; pixel != grey + pixelCount * step; pixel += step) {
+    wide.insert(wide.end(), 3, pixel[0]);
+    if (greyChannels == 2) wide.push_back(pixel[1]);
   }
-  return image;
+  return wide;
+}
+
+// A picture larger than the driver takes is refused before decoding: a few header bytes can ask for
+// gigabytes, and an upload the driver refuses would leave a texture with no pixels. Files whose
+// header stb_image cannot read go on to the decoder, which reports them.
+bool FitsInATexture(const std::string& path) {
+  int width = 0, height = 0, channels = 0;
+  if (stbi_info(path.c_str(), &width, &height, &channels) == 0) return true;
+  GLint maxTextureSize = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
+  return width <= maxTextureSize && height <= maxTextureSize;
+}
+
+// Grey and grey-plus-alpha files become RGB and RGBA, which the upload can take. They are widened
+// here: asking stb_image for more channels sends 16-bit PNM files through a conversion that reads
+// past its own buffer.
+bool DecodeImage(const std::string& path, DecodedImage& image) {
+  if (!FitsInATexture(path)) return false;
+  int fileChannels = 0;
+  unsigned char* decoded = stbi_load(path.c_str(), &image.width, &image.height, &fileChannels, 0);
+  if (decoded == nullptr) return false;
+  const size_t pixelCount = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
+  if (fileChannels < 3) {
+    image.pixels = WidenGrey(decoded, pixelCount, fileChannels);
+    image.channels = fileChannels + 2;
+  } else {
+    image.pixels.assign(decoded, decoded + pixelCount * static_cast<size_t>(fileChannels));
+    image.channels = fileChannels;
+  }
+  stbi_image_free(decoded);
+  return true;
 }
 
 GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
@@ -37,7 +68,7 @@ GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
   // Rows are packed to the byte: an RGB row of odd width is not a multiple of four.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), image.width, image.height, 0, format,
-               GL_UNSIGNED_BYTE, image.pixels);
+               GL_UNSIGNED_BYTE, image.pixels.data());
   glGenerateMipmap(GL_TEXTURE_2D);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
@@ -51,13 +82,12 @@ GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
 }  // namespace
 
 int ResourceManager::CreateTextureFromFile(const std::string& path) {
-  const DecodedImage image = DecodeImage(path);
-  if (image.pixels == nullptr) {
+  DecodedImage image;
+  if (!DecodeImage(path, image)) {
     std::cerr << "Error when loading image: " << path << ": stbi_load ERROR." << std::endl;
     return -1;
   }
   const GLuint name = UploadImage(image, gResourceManager->filterLinear != 0);
-  stbi_image_free(image.pixels);
   if (name == 0) std::cerr << "Imposible crear textura: " << path << std::endl;
   Texture* texture = new Texture();
   texture->texture = name;

@@ -1,6 +1,10 @@
 // Image textures: format by channel count, pixels as decoded, mipmaps, wrap and filter, bad files.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "resources/resource_fixture.h"
 #include "support/console_capture.h"
 
@@ -96,6 +100,35 @@ TEST_F(TextureTest, UploadFormatFollowsTheChannelCountAndPixelsArriveTopRowFirst
   EXPECT_EQ(GetInteger(GL_UNPACK_ALIGNMENT), 1);
 }
 
+// Binary PGM of the fixture's size: a text header, then the samples.
+std::string EncodePgm(int maxValue, const std::vector<uint8_t>& sampleBytes) {
+  return "P5\n" + std::to_string(ImageWidth) + " " + std::to_string(ImageHeight) + "\n" + std::to_string(maxValue) +
+         "\n" + std::string(sampleBytes.begin(), sampleBytes.end());
+}
+
+TEST_F(TextureTest, GreyPgmIsWidenedWhateverItsSampleSize) {
+  // Each 16-bit sample repeats its byte, so the grey expected does not hang on the byte order. Asking
+  // the decoder itself for RGB read past its buffer on 16-bit files and left half the pixels black.
+  const uint8_t greys[ImageWidth * ImageHeight] = {0x10, 0x30, 0x50, 0x70, 0x90, 0xb0};
+  struct Case {
+    const char* path;
+    int maxValue;
+    size_t bytesPerSample;
+  };
+  for (const Case& c : {Case{"grey8.pgm", 255, 1}, Case{"grey16.pgm", 65535, 2}}) {
+    std::vector<uint8_t> samples;
+    for (uint8_t grey : greys) samples.insert(samples.end(), c.bytesPerSample, grey);
+    work.WriteFile(c.path, EncodePgm(c.maxValue, samples));
+    const Texture& texture = Load(c.path);
+    EXPECT_EQ(LevelParameter(texture, 0, GL_TEXTURE_INTERNAL_FORMAT), GL_RGB) << c.path;
+    const std::vector<Rgba> pixels = ReadTexture(texture);
+    ASSERT_EQ(pixels.size(), std::size(greys)) << c.path;
+    for (size_t i = 0; i < pixels.size(); ++i) {
+      EXPECT_EQ(pixels[i], (Rgba{greys[i], greys[i], greys[i], 255})) << c.path << " pixel " << i;
+    }
+  }
+}
+
 TEST_F(TextureTest, JpegIsUploadedAsRgb) {
   work.WriteFile("flat.jpg", brisa_test::EncodeJpeg(8, 8, std::vector<uint8_t>(8 * 8 * 3, 200)));
   const Texture& texture = Load("flat.jpg");
@@ -176,6 +209,16 @@ TEST_F(TextureTest, UnreadableImagesAreRefusedWithTheirLine) {
   }
   EXPECT_TRUE(manager.textures.empty());
   EXPECT_TRUE(manager.textureByName.empty());
+}
+
+// Decodable, but wider than the driver takes: refused as unreadable rather than registered empty.
+TEST_F(TextureTest, PictureLargerThanTheDriverTakesIsRefusedWithTheLine) {
+  const GLint tooWide = GetInteger(GL_MAX_TEXTURE_SIZE) + 1;
+  work.WriteFile("wide.pgm", "P5\n" + std::to_string(tooWide) + " 1\n255\n" + std::string(size_t(tooWide), '\x40'));
+  ConsoleCapture console;
+  EXPECT_EQ(manager.CreateTextureFromFile("wide.pgm"), -1);
+  EXPECT_EQ(console.Stderr(false), "Error when loading image: wide.pgm: stbi_load ERROR.\n");
+  EXPECT_TRUE(manager.textures.empty());
 }
 
 TEST_F(TextureTest, BindSelectsTheUnitTheTextureAndItsBlendFunction) {
