@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs each fuzz target of a BRISA_FUZZ build for BRISA_FUZZ_SECONDS (default 60); any finding fails.
+set -euo pipefail
+
+build="$(cd "${1:?usage: run_fuzzers.sh <build dir>}" && pwd)"
+seconds="${BRISA_FUZZ_SECONDS:-60}"
+source_dir="$(cd "$(dirname "$0")" && pwd)"
+fuzz_dir="$build/tests/fuzz"
+
+# fuzz NAME SEED_FOLDER [OPTION...]: new inputs go to the build's own corpus, the seeds are only read.
+# An input that takes 10 s is a hang: a few kilobytes take milliseconds, the largest picture the
+# fuzzed decoder accepts (stb_image_decoder.c) a few seconds.
+fuzz() {
+  local name="$1" seeds="$2"
+  shift 2
+  mkdir -p "$fuzz_dir/found/$name" "$fuzz_dir/artifacts"
+  echo "== fuzzing $name for ${seconds}s"
+  "$fuzz_dir/brisa_${name}_fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$fuzz_dir/artifacts/$name-" "$@" "$fuzz_dir/found/$name" "$seeds"
+}
+
+fuzz obj "$source_dir/corpus/obj" -dict="$source_dir/obj.dict"
+fuzz texture "$fuzz_dir/corpus/texture"
