@@ -1,0 +1,35 @@
+// Laying thumbnails of the show out on one sheet.
+#include "contact_sheet.h"
+
+#include <algorithm>
+
+namespace show_capture {
+
+namespace {
+
+constexpr int GapPx = 4;
+
+}  // namespace
+
+ContactSheet::ContactSheet(int columns, int cellWidth, int cellHeight)
+    : columns_(columns), cellWidth_(cellWidth), cellHeight_(cellHeight) {}
+
+void ContactSheet::Add(const RgbImage& picture) {
+  cells_.push_back(Shrink(picture, cellWidth_, cellHeight_));
+}
+
+RgbImage ContactSheet::Picture() const {
+  const int cells = count();
+  if (cells == 0) return RgbImage();
+  const int columns = std::min(columns_, cells);
+  const int rows = (cells + columns_ - 1) / columns_;
+  RgbImage sheet(GapPx + columns * (cellWidth_ + GapPx), GapPx + rows * (cellHeight_ + GapPx));
+  for (int i = 0; i < cells; ++i) {
+    const int x = GapPx + (i % columns_) * (cellWidth_ + GapPx);
+    const int y = GapPx + (i / columns_) * (cellHeight_ + GapPx);
+    Paste(sheet, cells_[static_cast<size_t>(i)], x, y);
+  }
+  return sheet;
+}
+
+}  // namespace show_capture

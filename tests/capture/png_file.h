@@ -1,0 +1,13 @@
+// Writing a picture as a PNG file.
+#pragma once
+
+#include <string>
+
+#include "rgb_image.h"
+
+namespace show_capture {
+
+// False when the file cannot be written.
+bool WritePng(const std::string& path, const RgbImage& image);
+
+}  // namespace show_capture
