@@ -72,6 +72,9 @@ int main(int /*argc*/, char** /*argv*/) {
     RenderDemo();
     KeepPresentedFrame();
     SDL_GL_SwapWindow(gEngine->window);
+    // A swap that presents nothing (offscreen, no vsync) would let the driver queue frames without
+    // bound, and the show would fall behind its music.
+    glFlush();
   }
 
   SDL_PauseAudioDevice(audioDevice, 1);
