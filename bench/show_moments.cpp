@@ -1,0 +1,127 @@
+// The section moments and the one drive through the song that captures them.
+#include "bench/show_moments.h"
+
+#include <vector>
+
+#include <glad/gl.h>
+
+#include "bench/song_driver.h"
+#include "config/screen.h"
+#include "demo/fade.h"
+#include "demo/greets.h"
+#include "demo/module_player.h"
+#include "demo/music_state.h"
+#include "demo/render.h"
+#include "demo/scene.h"
+#include "demo/screen_grab.h"
+#include "demo/timeline.h"
+
+namespace brisa_bench {
+
+namespace {
+
+constexpr int ReplayWindowFrames = 30;
+// Frames after the grab in which every tile is still above the screen's bottom edge, in every
+// build (the frame benchmark's tiles_min shows it).
+constexpr int ShatterWindowFrames = 6;
+// How long the second lyric line has been scrolling in the arranged shatter frame: about half the
+// strip is on screen then.
+constexpr int32_t ShatterLyricsLeadMs = 2000;
+// The credits' last row: the frames the shatter cue cuts its tiles from.
+constexpr int32_t LastCreditsOrder = 14;
+constexpr int32_t LastRow = 63;
+constexpr int32_t FadeClearlyVisible = 32;
+
+bool Order(int32_t order) { return musicSnapshot.order == order; }
+
+bool GreetingAppearing() { return greets->state == GreetFadingIn && !greets->done; }
+
+bool IntroFlamingoAndTitle() { return timelineState == SceneIntro && Order(2) && musicSnapshot.row >= 40; }
+bool WindsurfLogo() { return timelineState == SceneWindsurf && Order(5); }
+bool WindsurfSailing() {
+  return timelineState == SceneWindsurf && Order(6) && musicSnapshot.row >= 8 && flamingoDrawCount > 0;
+}
+bool CreditsShown() { return timelineState == SceneCredits && Order(8); }
+bool ScreenShattered() { return timelineState == SceneShatter; }
+bool GreetingShown() { return timelineState == SceneGreetings && fade->alpha == 0 && GreetingAppearing(); }
+bool ParrotAndGreeting() { return timelineState == ScenePapagayo && papagayoX == 0.0f && GreetingAppearing(); }
+bool FinaleLyricsAndFade() {
+  return timelineState == SceneFinale && Order(27) && fade->fadeIn && fade->alpha >= FadeClearlyVisible &&
+         lyricsPosition.x < static_cast<float>(ScreenWidth);
+}
+
+// The song draws the second lyric line only after the tiles have fallen; the bench shows both.
+void LyricsOverTiles() {
+  musicSnapshot.order = 16;
+  segmentStartMs = demoClock.timeMs - ShatterLyricsLeadMs;
+}
+
+// One frame of the credits drawn and kept as the main loop presents it, for the grab to cut.
+void DrawLastCreditsFrame() {
+  if (timelineState == SceneCredits && Order(LastCreditsOrder) && musicSnapshot.row == LastRow) {
+    RenderDemo();
+    KeepPresentedFrame();
+    glFinish();
+  }
+}
+
+void CaptureReached(ShowCapture& capture) {
+  for (int i = 0; i < SectionCount; ++i) {
+    const SectionMoment& moment = SectionMoments[i];
+    if (capture.moments[i] || !moment.reached()) continue;
+    const ShowState live = ShowState::Capture();
+    if (moment.arrange == nullptr) {
+      capture.moments[i] = live;
+      continue;
+    }
+    moment.arrange();
+    capture.moments[i] = ShowState::Capture();
+    live.Restore();
+  }
+}
+
+void Drive(ModPlugFile* song, ShowCapture& capture) {
+  SongDriver driver(song);
+  while (driver.NextFrame()) {
+    capture.updateCpuSeconds.Add(driver.lastUpdateCpuSeconds());
+    capture.updateWallSeconds.Add(driver.lastUpdateWallSeconds());
+    capture.updateAllocations += driver.lastUpdateAllocations();
+    DrawLastCreditsFrame();
+    CaptureReached(capture);
+  }
+  capture.frames = driver.frame();
+}
+
+ShowCapture RunCapture() {
+  ShowCapture capture;
+  ApplySongSettings();
+  std::vector<uint8_t> bytes;
+  ModPlugFile* song = ReadWholeFile(SongModulePath, bytes) ? LoadSong(bytes) : nullptr;
+  if (song == nullptr) {
+    capture.failure = "the song cannot be loaded from Assets/sorvane.mod";
+    return capture;
+  }
+  Drive(song, capture);
+  ModPlug_Unload(song);
+  return capture;
+}
+
+}  // namespace
+
+const SectionMoment SectionMoments[SectionCount] = {
+    {"intro", IntroFlamingoAndTitle, nullptr, ReplayWindowFrames},
+    {"windsurf_logo", WindsurfLogo, nullptr, ReplayWindowFrames},
+    {"windsurf_surfer", WindsurfSailing, nullptr, ReplayWindowFrames},
+    {"credits", CreditsShown, nullptr, ReplayWindowFrames},
+    {"shatter", ScreenShattered, LyricsOverTiles, ShatterWindowFrames},
+    {"greetings", GreetingShown, nullptr, ReplayWindowFrames},
+    {"papagayo", ParrotAndGreeting, nullptr, ReplayWindowFrames},
+    {"finale", FinaleLyricsAndFade, nullptr, ReplayWindowFrames},
+};
+
+const ShowCapture& CaptureShow() {
+  static const ShowCapture capture = RunCapture();
+  return capture;
+}
+
+}  // namespace brisa_bench
