@@ -1,16 +1,14 @@
 // The program as a process: how the show ends, what it prints when it cannot start, what it plays.
 #include <gtest/gtest.h>
-#include <libmodplug/modplug.h>
 #include <signal.h>
 #include <sys/stat.h>
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "child_process.h"
+#include "show_output.h"
 #include "support/demo_assets.h"
 #include "support/mod_fixture.h"
 #include "support/work_dir.h"
@@ -21,13 +19,16 @@ using brisa_test::ChildEnvironment;
 using brisa_test::ChildProcess;
 using brisa_test::ChildResult;
 using brisa_test::ModFixture;
+using brisa_test::MixedSong;
+using brisa_test::OnlySilence;
+using brisa_test::ProgramErrors;
+using brisa_test::ReadFile;
 using brisa_test::ScopedWorkDir;
+using brisa_test::SongOffset;
 
 constexpr const char* Program = BRISA_DEMO_PROGRAM;
 constexpr const char* SoundFile = "sorvane-output.raw";
 constexpr int RunLimitSeconds = 240;
-// 4096 frames of two 16-bit channels.
-constexpr size_t DeviceBufferBytes = 4096 * 4;
 
 // About two seconds of music: two orders of eight rows.
 ModFixture ShortSong() {
@@ -45,24 +46,11 @@ ModFixture LongSong() {
   return song;
 }
 
-ChildEnvironment Offscreen() {
-  return {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", SoundFile}};
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+ChildEnvironment Offscreen() { return brisa_test::OffscreenWithDiskAudio(SoundFile); }
 
 long FileSize(const std::string& path) {
   struct stat info {};
   return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
-}
-
-bool OnlySilence(const std::string& bytes, size_t from = 0) {
-  return bytes.find_first_not_of('\0', from) == std::string::npos;
 }
 
 // Waits until the device has played some music, that is until the show is running: while paused
@@ -76,45 +64,10 @@ bool WaitForPlayback(ChildProcess& child, int seconds) {
   return false;
 }
 
-// SDL's disk driver announces itself on standard error; the program's own lines are the rest.
-std::string ProgramErrors(const std::string& err) {
-  std::istringstream lines(err);
-  std::string kept;
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("CRITICAL: ", 0) != 0) kept += line + "\n";
-  }
-  return kept;
-}
-
-// Where the song starts in what the device wrote: after whole buffers of silence.
-size_t SongOffset(const std::string& written, const std::string& music) {
-  for (size_t offset = 0; offset + music.size() <= written.size(); offset += DeviceBufferBytes) {
-    if (written.compare(offset, music.size(), music) == 0) return offset;
-  }
-  return std::string::npos;
-}
-
 std::string LastLine(const std::string& text) {
   const size_t end = text.size() > 0 && text.back() == '\n' ? text.size() - 1 : text.size();
   const size_t start = text.rfind('\n', end == 0 ? 0 : end - 1);
   return text.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1));
-}
-
-// What libmodplug mixes for the module with the program's settings, in device-sized buffers.
-std::string MixedSong(const std::string& module) {
-  ModPlug_Settings settings;
-  ModPlug_GetSettings(&settings);
-  settings.mStereoSeparation = 64;
-  settings.mLoopCount = 1;
-  ModPlug_SetSettings(&settings);
-  ModPlugFile* song = ModPlug_Load(module.data(), static_cast<int>(module.size()));
-  std::string music;
-  std::string buffer(DeviceBufferBytes, '\0');
-  for (int produced; song != nullptr && (produced = ModPlug_Read(song, buffer.data(), int(buffer.size()))) > 0;) {
-    music.append(buffer, 0, static_cast<size_t>(produced));
-  }
-  if (song != nullptr) ModPlug_Unload(song);
-  return music;
 }
 
 TEST(DemoProcess, PlaysTheSongToItsEndAndWritesExactlyWhatThePlayerMixes) {

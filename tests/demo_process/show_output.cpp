@@ -1,0 +1,70 @@
+// Reading back a run: the console filter, the reference mix, and where the song sits in the written sound.
+#include "show_output.h"
+
+#include <libmodplug/modplug.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace brisa_test {
+
+ChildEnvironment OffscreenWithDiskAudio(const std::string& soundFile) {
+  return {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", soundFile}};
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool OnlySilence(const std::string& bytes, size_t from) {
+  return bytes.find_first_not_of('\0', from) == std::string::npos;
+}
+
+std::string ProgramErrors(const std::string& err) {
+  std::istringstream lines(err);
+  std::string kept;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("CRITICAL: ", 0) != 0) kept += line + "\n";
+  }
+  return kept;
+}
+
+std::string MixedSong(const std::string& module) {
+  ModPlug_Settings settings;
+  ModPlug_GetSettings(&settings);
+  settings.mStereoSeparation = 64;
+  settings.mLoopCount = 1;
+  ModPlug_SetSettings(&settings);
+  ModPlugFile* song = ModPlug_Load(module.data(), static_cast<int>(module.size()));
+  std::string music;
+  std::string buffer(DeviceBufferBytes, '\0');
+  for (int produced; song != nullptr && (produced = ModPlug_Read(song, buffer.data(), int(buffer.size()))) > 0;) {
+    music.append(buffer, 0, static_cast<size_t>(produced));
+  }
+  if (song != nullptr) ModPlug_Unload(song);
+  return music;
+}
+
+size_t SongOffset(const std::string& written, const std::string& music) {
+  for (size_t offset = 0; offset + music.size() <= written.size(); offset += DeviceBufferBytes) {
+    if (written.compare(offset, music.size(), music) == 0) return offset;
+  }
+  return std::string::npos;
+}
+
+std::string SongWrittenWhole(const std::string& written, const std::string& music) {
+  if (OnlySilence(music)) return "the reference mix is silent";
+  const size_t offset = SongOffset(written, music);
+  if (offset == std::string::npos) {
+    return "the song is not in the " + std::to_string(written.size()) + " bytes written (" +
+           std::to_string(music.size()) + " bytes of music expected)";
+  }
+  if (!OnlySilence(written.substr(0, offset))) return "sound before the song";
+  if (!OnlySilence(written, offset + music.size())) return "sound after the song";
+  return "";
+}
+
+}  // namespace brisa_test

@@ -1,0 +1,40 @@
+// The real show from its first row to its end, with the staged assets and the real song.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "child_process.h"
+#include "setup_transcript.h"
+#include "show_output.h"
+#include "support/work_dir.h"
+
+namespace brisa_test {
+namespace {
+
+constexpr const char* Program = BRISA_DEMO_PROGRAM;
+constexpr const char* SoundFile = "show-output.raw";
+// The song, a second's wait before it, set-up, and shut-down, with room for a busy machine.
+constexpr int ShowLimitSeconds = 420;
+constexpr double SongSeconds = 215.0;
+constexpr double SongSecondsTolerance = 5.0;
+// 44100 frames of two 16-bit channels.
+constexpr double SoundBytesPerSecond = 44100.0 * 4;
+
+TEST(ShowRun, PlaysTheWholeSongAndEndsCleanly) {
+  ScopedWorkDir dir;
+  // The staged folder itself, unchanged; only the sound file lands in the temporary folder.
+  std::filesystem::create_directory_symlink(StagedPath("Assets"), "Assets");
+  const ChildResult run = RunChild(Program, OffscreenWithDiskAudio(SoundFile), ShowLimitSeconds);
+  ASSERT_TRUE(run.exited) << (run.seconds >= ShowLimitSeconds ? "still running at the time limit" : "ended by a signal")
+                          << " after " << run.seconds << " s\n" << run.err;
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, ExpectedRunWith({}).out);
+  EXPECT_EQ(ProgramErrors(run.err), "");
+
+  const std::string music = MixedSong(ReadFile("Assets/sorvane.mod"));
+  EXPECT_NEAR(static_cast<double>(music.size()) / SoundBytesPerSecond, SongSeconds, SongSecondsTolerance);
+  EXPECT_EQ(SongWrittenWhole(ReadFile(SoundFile), music), "");
+}
+
+}  // namespace
+}  // namespace brisa_test
