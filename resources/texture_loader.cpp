@@ -29,12 +29,9 @@ std::vector<unsigned char> WidenGrey(const unsigned char* grey, size_t pixelCoun
   return wide;
 }
 
-// A picture larger than the driver takes is refused before decoding: a few header bytes can ask for
-// gigabytes, and an upload the driver refuses would leave a texture with no pixels. Files whose
-// header stb_image cannot read go on to the decoder, which reports them.
-bool FitsInATexture(const std::string& path) {
-  int width = 0, height = 0, channels = 0;
-  if (stbi_info(path.c_str(), &width, &height, &channels) == 0) return true;
+// A picture larger than the driver takes is refused: its upload would fail and leave a texture
+// with no pixels.
+bool FitsInATexture(int width, int height) {
   GLint maxTextureSize = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
   return width <= maxTextureSize && height <= maxTextureSize;
@@ -44,10 +41,13 @@ bool FitsInATexture(const std::string& path) {
 // here: asking stb_image for more channels sends 16-bit PNM files through a conversion that reads
 // past its own buffer.
 bool DecodeImage(const std::string& path, DecodedImage& image) {
-  if (!FitsInATexture(path)) return false;
   int fileChannels = 0;
   unsigned char* decoded = stbi_load(path.c_str(), &image.width, &image.height, &fileChannels, 0);
   if (decoded == nullptr) return false;
+  if (!FitsInATexture(image.width, image.height)) {
+    stbi_image_free(decoded);
+    return false;
+  }
   const size_t pixelCount = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
   if (fileChannels < 3) {
     image.pixels = WidenGrey(decoded, pixelCount, fileChannels);

@@ -28,7 +28,10 @@ struct DecodedSize {
 DecodedSize Decode(const std::string& path) {
   DecodedSize image;
   stbi_uc* pixels = stbi_load(path.c_str(), &image.width, &image.height, &image.channels, 0);
-  image.decodable = pixels != nullptr;
+  GLint maxTextureSize = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
+  // The loader refuses what the driver could not take, like what the decoder refuses.
+  image.decodable = pixels != nullptr && image.width <= maxTextureSize && image.height <= maxTextureSize;
   stbi_image_free(pixels);
   return image;
 }
