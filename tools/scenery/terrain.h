@@ -7,7 +7,7 @@
 namespace scenery {
 
 constexpr float TerrainTileUnits = 6.0f;
-constexpr int TerrainCellsPerSide = 24;
+constexpr int TerrainCellsPerSide = 16;
 constexpr int HeightmapPixels = 256;
 
 // Centred on the origin in x and z at y 0, faces upwards; (u, v) runs 0..1 across the tile so
