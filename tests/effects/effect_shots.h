@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+#include "resources/resource_manager.h"
+#include "resources/shader_effect.h"
+
 struct EffectSetup {
   const char* name;
   int textureCount;
@@ -19,3 +22,17 @@ inline const EffectSetup EffectSetups[] = {
 
 // Channel 2 playing this instrument is the beat the effects flash on.
 constexpr uint8_t BeatInstrument = 10;
+
+// The effect loaded and given its backgrounds as scene set-up does; null when it does not link.
+inline ShaderEffect* LoadEffectWithBackgrounds(const EffectSetup& setup) {
+  auto* effect = dynamic_cast<ShaderEffect*>(
+      gResourceManager->ShaderById(gResourceManager->GetShader(setup.name, ShaderTypeEffect)));
+  if (effect == nullptr) return nullptr;
+  effect->textureCount = setup.textureCount;
+  gResourceManager->filterLinear = 1;
+  for (int unit = 0; unit < setup.textureCount; ++unit) {
+    const int id = gResourceManager->GetTexture(setup.backgrounds[unit]);
+    if (id >= 0) effect->textureIds[unit] = id;
+  }
+  return effect;
+}

@@ -51,19 +51,6 @@ void MakeTarget() {
   glViewport(0, 0, ScreenWidth, ScreenHeight);
 }
 
-ShaderEffect* LoadEffect(const EffectSetup& setup) {
-  auto* effect = dynamic_cast<ShaderEffect*>(
-      gResourceManager->ShaderById(gResourceManager->GetShader(setup.name, ShaderTypeEffect)));
-  if (effect == nullptr) return nullptr;
-  effect->textureCount = setup.textureCount;
-  gResourceManager->filterLinear = 1;
-  for (int unit = 0; unit < setup.textureCount; ++unit) {
-    const int id = gResourceManager->GetTexture(setup.backgrounds[unit]);
-    if (id >= 0) effect->textureIds[unit] = id;
-  }
-  return effect;
-}
-
 void SetMoment(const EffectSetup& setup, const Moment& moment) {
   demoClock.timeMs = moment.timeMs;
   musicSnapshot.order = setup.firstOrder + moment.orderOffset;
@@ -99,7 +86,7 @@ int main(int argc, char** argv) {
   CreateResourceManager();
   MakeTarget();
   for (const EffectSetup& setup : EffectSetups) {
-    ShaderEffect* effect = LoadEffect(setup);
+    ShaderEffect* effect = LoadEffectWithBackgrounds(setup);
     if (effect == nullptr) return 1;
     for (const Moment& moment : Moments) {
       SetMoment(setup, moment);

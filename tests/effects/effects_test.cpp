@@ -54,18 +54,6 @@ class EffectTest : public brisa_test::GlTest, public ::testing::WithParamInterfa
     glViewport(0, 0, ScreenWidth, ScreenHeight);
   }
 
-  ShaderEffect* Load(const EffectSetup& setup) {
-    auto* effect = dynamic_cast<ShaderEffect*>(
-        gResourceManager->ShaderById(gResourceManager->GetShader(setup.name, ShaderTypeEffect)));
-    if (effect == nullptr) return nullptr;
-    effect->textureCount = setup.textureCount;
-    gResourceManager->filterLinear = 1;
-    for (int unit = 0; unit < setup.textureCount; ++unit) {
-      effect->textureIds[unit] = gResourceManager->GetTexture(setup.backgrounds[unit]);
-    }
-    return effect;
-  }
-
   Frame Draw(ShaderEffect& effect, int32_t timeMs, int32_t order, int32_t row, bool beat) {
     demoClock.timeMs = timeMs;
     musicSnapshot = MusicSnapshot{};
@@ -85,20 +73,22 @@ class EffectTest : public brisa_test::GlTest, public ::testing::WithParamInterfa
 
 TEST_P(EffectTest, LinksAndFindsItsInputs) {
   const EffectSetup& setup = GetParam();
-  ShaderEffect* effect = Load(setup);
+  ShaderEffect* effect = LoadEffectWithBackgrounds(setup);
   ASSERT_NE(effect, nullptr) << setup.name;
   EXPECT_NE(effect->timeLocation, -1);
   EXPECT_NE(effect->resolutionLocation, -1);
   EXPECT_NE(effect->modDataLocation, -1);
   for (int unit = 0; unit < setup.textureCount; ++unit) {
     EXPECT_NE(effect->textureLocations[unit], -1) << "texTex" << unit + 1;
-    EXPECT_GE(effect->textureIds[unit], 0) << setup.backgrounds[unit];
+    const int backgroundId = gResourceManager->GetTexture(setup.backgrounds[unit]);
+    EXPECT_GE(backgroundId, 0) << setup.backgrounds[unit];
+    EXPECT_EQ(effect->textureIds[unit], backgroundId) << setup.backgrounds[unit];
   }
 }
 
 TEST_P(EffectTest, DrawsAPictureThatMovesWithTimeAndAnswersTheBeat) {
   const EffectSetup& setup = GetParam();
-  ShaderEffect* effect = Load(setup);
+  ShaderEffect* effect = LoadEffectWithBackgrounds(setup);
   ASSERT_NE(effect, nullptr) << setup.name;
   const Frame still = Draw(*effect, 60000, setup.firstOrder, 1, false);
   const Frame later = Draw(*effect, 61500, setup.firstOrder, 1, false);

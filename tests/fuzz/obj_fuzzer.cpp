@@ -8,6 +8,7 @@
 #include "gl_read_guard.h"
 #include "resources/obj_parser.h"
 #include "resources/resource_manager.h"
+#include "support/gl_context.h"
 
 namespace {
 
@@ -38,24 +39,14 @@ bool ParsesToAValidMesh(const uint8_t* data, size_t size, ObjMeshData& mesh) {
   return true;
 }
 
-template <typename T>
-std::vector<T> ReadBuffer(GLenum target, GLuint buffer) {
-  glBindBuffer(target, buffer);
-  GLint bytes = 0;
-  glGetBufferParameteriv(target, GL_BUFFER_SIZE, &bytes);
-  std::vector<T> values(static_cast<size_t>(bytes) / sizeof(T));
-  if (bytes > 0) glGetBufferSubData(target, 0, bytes, values.data());
-  return values;
-}
-
 // What the driver holds, read back: the parsed indices, each inside the uploaded vertex buffer.
 void RequireUploadedAsParsed(const Mesh& mesh, const ObjMeshData& parsed) {
   Require(mesh.mode == parsed.mode, "the mesh keeps the parsed mode");
   Require(mesh.indexCount == static_cast<int32_t>(parsed.indices.size()), "the index count is the parsed one");
   glBindVertexArray(mesh.vao);
-  const std::vector<uint32_t> indices = ReadBuffer<uint32_t>(GL_ELEMENT_ARRAY_BUFFER, mesh.ebo);
+  const std::vector<uint32_t> indices = brisa_test::ReadBuffer<uint32_t>(GL_ELEMENT_ARRAY_BUFFER, mesh.ebo);
   glBindVertexArray(0);
-  const std::vector<float> vertices = ReadBuffer<float>(GL_ARRAY_BUFFER, mesh.vbo);
+  const std::vector<float> vertices = brisa_test::ReadBuffer<float>(GL_ARRAY_BUFFER, mesh.vbo);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
   Require(glGetError() == GL_NO_ERROR, "the upload and its read-back raise no GL error");
   Require(indices == parsed.indices, "the element buffer holds the parsed indices");

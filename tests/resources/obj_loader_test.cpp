@@ -39,16 +39,6 @@ AttributeState ReadAttribute(GLuint index) {
   return state;
 }
 
-template <typename T>
-std::vector<T> ReadBuffer(GLenum target, GLuint buffer) {
-  glBindBuffer(target, buffer);
-  GLint bytes = 0;
-  glGetBufferParameteriv(target, GL_BUFFER_SIZE, &bytes);
-  std::vector<T> values(static_cast<size_t>(bytes) / sizeof(T));
-  if (bytes > 0) glGetBufferSubData(target, 0, bytes, values.data());
-  return values;
-}
-
 void ExpectFloatAttribute(const AttributeState& a, GLint size, GLint stride, uintptr_t offset, GLuint vbo) {
   EXPECT_EQ(a.enabled, GL_TRUE);
   EXPECT_EQ(a.size, size);
@@ -102,9 +92,9 @@ class ObjLoaderTest : public GlTest {
     glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &elementBuffer);
     EXPECT_EQ(static_cast<GLuint>(elementBuffer), mesh.ebo);
     ExpectAttributes(c.mode, mesh.vbo);
-    EXPECT_EQ(ReadBuffer<uint32_t>(GL_ELEMENT_ARRAY_BUFFER, mesh.ebo), c.indices);
+    EXPECT_EQ(brisa_test::ReadBuffer<uint32_t>(GL_ELEMENT_ARRAY_BUFFER, mesh.ebo), c.indices);
     glBindVertexArray(0);
-    EXPECT_EQ(ReadBuffer<float>(GL_ARRAY_BUFFER, mesh.vbo), c.vertexData);
+    EXPECT_EQ(brisa_test::ReadBuffer<float>(GL_ARRAY_BUFFER, mesh.vbo), c.vertexData);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   }
 

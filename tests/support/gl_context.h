@@ -24,6 +24,17 @@ inline std::ostream& operator<<(std::ostream& os, const Rgba& c) {
 }
 Rgba ReadPixelTopDown(int x, int y, int framebufferHeight);
 
+// The whole content of a buffer object, as values of T; leaves it bound to `target`.
+template <typename T>
+std::vector<T> ReadBuffer(GLenum target, GLuint buffer) {
+  glBindBuffer(target, buffer);
+  GLint bytes = 0;
+  glGetBufferParameteriv(target, GL_BUFFER_SIZE, &bytes);
+  std::vector<T> values(static_cast<size_t>(bytes) / sizeof(T));
+  if (bytes > 0) glGetBufferSubData(target, 0, bytes, values.data());
+  return values;
+}
+
 // Base fixture of every test that needs GL.
 class GlTest : public ::testing::Test {
  protected:
