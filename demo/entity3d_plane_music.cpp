@@ -6,6 +6,7 @@
 
 #include "demo/entity3d.h"
 #include "demo/entity3d_draw.h"
+#include "demo/image_paths.h"
 #include "demo/music_state.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -38,7 +39,7 @@ void UploadTerrainUniforms(const Entity3DPlaneMusic& terrain, const Shader& shad
 Entity3DPlaneMusic::Entity3DPlaneMusic() {
   shaderId = gResourceManager->GetShader("PlaneMusic", ShaderTypePlaneMusic);
   gResourceManager->filterLinear = 1;
-  textureId = gResourceManager->GetTexture("Assets/heightmap.png");
+  textureId = gResourceManager->GetTexture(HeightmapPath);
   gResourceManager->filterLinear = 0;
 }
 

@@ -1,10 +1,14 @@
 // Scene set-up: the owners of the scene objects, the ids the timeline draws with, and InitDemo.
 #include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "config/screen.h"
 #include "demo/entity3d.h"
 #include "demo/fade.h"
 #include "demo/greets.h"
+#include "demo/image_paths.h"
 #include "demo/scene.h"
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
@@ -41,10 +45,10 @@ struct EffectRequest {
 };
 
 const EffectRequest EffectRequests[] = {
-    {"palms_Brisa", &palmsEffect, 1, {"Assets/BGVapor.jpg"}},
-    {"city", &cityEffect, 4, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg", "Assets/city.png"}},
-    {"road", &roadEffect, 3, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg"}},
-    {"jail_tunnel", &jailTunnelEffect, 1, {"Assets/BGVapor.jpg"}},
+    {"palms_Brisa", &palmsEffect, 1, {BackgroundVaporPath}},
+    {"city", &cityEffect, 4, {BackgroundBeachPath, BackgroundStreetsPath, BackgroundVaporPath, BackgroundCityPath}},
+    {"road", &roadEffect, 3, {BackgroundBeachPath, BackgroundStreetsPath, BackgroundVaporPath}},
+    {"jail_tunnel", &jailTunnelEffect, 1, {BackgroundVaporPath}},
 };
 
 const glm::vec3 FlamingoPosition{2.2f, 1.3f, -1.5f};
@@ -89,7 +93,7 @@ void PlaceFlamingo() {
   if (!loaded) return;
   flamingo->position = FlamingoPosition;
   flamingo->SetRotationDegrees(FlamingoRotationDegrees);
-  flamingo->textureId = GetLinearTexture("Assets/flamingo_tex.png");
+  flamingo->textureId = GetLinearTexture(FlamingoTexturePath);
   if (const Mesh* mesh = gResourceManager->MeshById(flamingoMeshIndex)) flamingoFullCount = mesh->indexCount;
 }
 
@@ -105,16 +109,16 @@ void PlaceTerrain() {
 void PlaceWindsurfer() {
   if (!LoadEntityMesh(*windsurf, "Assets/windsurf.obj")) return;
   windsurf->position = WindsurfPosition;
-  windsurf->textureId = GetLinearTexture("Assets/windsurf_tex.png");
+  windsurf->textureId = GetLinearTexture(WindsurfTexturePath);
 }
 
 void LoadSpriteTextures() {
   gResourceManager->filterLinear = 0;
-  logoTexture = gResourceManager->GetTexture("Assets/Brisa_Vice_6c.png");
-  creditsTexture = gResourceManager->GetTexture("Assets/credits_text.png");
-  papagayoTexture = gResourceManager->GetTexture("Assets/papagayo_6c.png");
-  openingTexture = gResourceManager->GetTexture("Assets/opening.png");
-  lyricsTexture = gResourceManager->GetTexture("Assets/lyrics.png");
+  logoTexture = gResourceManager->GetTexture(LogoPath);
+  creditsTexture = gResourceManager->GetTexture(CreditsPath);
+  papagayoTexture = gResourceManager->GetTexture(PapagayoPath);
+  openingTexture = gResourceManager->GetTexture(OpeningPath);
+  lyricsTexture = gResourceManager->GetTexture(LyricsPath);
 }
 
 void CreateSceneObjects() {
@@ -137,7 +141,10 @@ bool InitEffects() {
   return true;
 }
 
-bool InitDemo() {
+namespace {
+
+// Everything after the prefetch has started; false when the show cannot run.
+bool SetUpScene() {
   gEngine->Init();
   gResourceManager->filterLinear = 1;
   if (!InitEffects()) return false;
@@ -148,6 +155,16 @@ bool InitDemo() {
   LoadSpriteTextures();
   lyricsPosition = {static_cast<float>(ScreenWidth), static_cast<float>(3 * ScreenHeight / 4)};
   tiles->SetUp(gEngine->screenshotTexture);
-  greets->texture = gResourceManager->GetTexture("Assets/greets.png");
+  greets->texture = gResourceManager->GetTexture(GreetsPath);
   return greets->texture >= 0;
+}
+
+}  // namespace
+
+bool InitDemo() {
+  // The pictures decode on other threads while the window, the context and the shaders come up.
+  gResourceManager->PrefetchImages(std::vector<std::string>(std::begin(SceneImagePaths), std::end(SceneImagePaths)));
+  const bool ready = SetUpScene();
+  gResourceManager->DropPrefetchedImages();
+  return ready;
 }

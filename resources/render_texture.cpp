@@ -1,17 +1,30 @@
 // Render textures: a framebuffer with an RGBA colour texture and a depth-stencil renderbuffer.
+#include <algorithm>
 #include <iostream>
 
 #include "resources/resource_manager.h"
 
 namespace {
 
+// Every mipmap level down to 1 x 1, allocated without contents: the levels exist, as a generated
+// chain's would, but the driver compiles and runs no blit shaders to fill them with nothing.
+void AllocateLevels(uint16_t width, uint16_t height) {
+  GLsizei levelWidth = width;
+  GLsizei levelHeight = height;
+  for (GLint level = 0;; ++level) {
+    glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA, levelWidth, levelHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    if (levelWidth <= 1 && levelHeight <= 1) return;
+    levelWidth = std::max(1, levelWidth / 2);
+    levelHeight = std::max(1, levelHeight / 2);
+  }
+}
+
 GLuint MakeColourTexture(uint16_t width, uint16_t height, bool repeat) {
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  glGenerateMipmap(GL_TEXTURE_2D);
+  AllocateLevels(width, height);
   const GLint wrap = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/shader.h"
 #include "resources/texture.h"
@@ -32,6 +33,11 @@ class ResourceManager {
   int CreateTextureFromFile(const std::string& path);
   int CreateRenderTexture(const std::string& name, uint16_t width, uint16_t height, bool repeat);
   int LoadObjMesh(const char* path);
+
+  // Image files about to be requested are decoded on worker threads meanwhile; a request takes its
+  // picture from there. Dropping waits for and discards whatever was not requested.
+  void PrefetchImages(const std::vector<std::string>& paths);
+  void DropPrefetchedImages();
 
   // Registration: enters the object under its name (an existing entry stays) and allocates its id
   // from the kind's next-free index. The id-map entry is the caller's.
@@ -60,6 +66,13 @@ class ResourceManager {
   std::vector<Mesh*> meshes;
   std::map<std::string, int> meshIdByName;
   int nextFreeMesh = 0;
+
+ private:
+  // The picture of `path`, from the prefetch when it was started there; false when it does not
+  // decode or is larger than the driver takes.
+  bool DecodeImage(const std::string& path, DecodedImage& image);
+
+  ImagePrefetch imagePrefetch;
 };
 
 extern ResourceManager* gResourceManager;

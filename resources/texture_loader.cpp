@@ -1,65 +1,20 @@
-// Image textures: decoding a file with stb_image and uploading it as a mipmapped 2D texture.
-#include <stb_image.h>
-
-#include <cstddef>
+// Image textures: a decoded picture and its mipmap levels uploaded as a 2D texture.
 #include <iostream>
-#include <vector>
 
 #include "resources/resource_manager.h"
 
 namespace {
 
-// Decoded pixels, tightly packed, top row first, with three or four channels.
-struct DecodedImage {
-  std::vector<unsigned char> pixels;
-  int width = 0;
-  int height = 0;
-  int channels = 0;
-};
-
-// Each grey value is repeated for red, green and blue; a grey-alpha pixel keeps its alpha.
-std::vector<unsigned char> WidenGrey(const unsigned char* grey, size_t pixelCount, int greyChannels) {
-  const size_t step = static_cast<size_t>(greyChannels);
-  std::vector<unsigned char> wide;
-  wide.reserve(pixelCount * (step + 2));
-  for (const unsigned char* pixel = grey; pixel != grey + pixelCount * step; pixel += step) {
-    wide.insert(wide.end(), 3, pixel[0]);
-    if (greyChannels == 2) wide.push_back(pixel[1]);
-  }
-  return wide;
-}
-
 // A picture larger than the driver takes is refused: its upload would fail and leave a texture
 // with no pixels.
-bool FitsInATexture(int width, int height) {
+bool FitsInATexture(const ImageLevel& level) {
   GLint maxTextureSize = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
-  return width <= maxTextureSize && height <= maxTextureSize;
+  return level.width <= maxTextureSize && level.height <= maxTextureSize;
 }
 
-// Grey and grey-plus-alpha files become RGB and RGBA, which the upload can take. They are widened
-// here: asking stb_image for more channels sends 16-bit PNM files through a conversion that reads
-// past its own buffer.
-bool DecodeImage(const std::string& path, DecodedImage& image) {
-  int fileChannels = 0;
-  unsigned char* decoded = stbi_load(path.c_str(), &image.width, &image.height, &fileChannels, 0);
-  if (decoded == nullptr) return false;
-  if (!FitsInATexture(image.width, image.height)) {
-    stbi_image_free(decoded);
-    return false;
-  }
-  const size_t pixelCount = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
-  if (fileChannels < 3) {
-    image.pixels = WidenGrey(decoded, pixelCount, fileChannels);
-    image.channels = fileChannels + 2;
-  } else {
-    image.pixels.assign(decoded, decoded + pixelCount * static_cast<size_t>(fileChannels));
-    image.channels = fileChannels;
-  }
-  stbi_image_free(decoded);
-  return true;
-}
-
+// The levels were built with the decode, off the GL thread: generating them here would make the
+// driver compile and run its own blit shaders while the show starts.
 GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
   GLuint name = 0;
   glGenTextures(1, &name);
@@ -67,9 +22,11 @@ GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
   const GLenum format = image.channels == 4 ? GL_RGBA : GL_RGB;
   // Rows are packed to the byte: an RGB row of odd width is not a multiple of four.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), image.width, image.height, 0, format,
-               GL_UNSIGNED_BYTE, image.pixels.data());
-  glGenerateMipmap(GL_TEXTURE_2D);
+  GLint levelIndex = 0;
+  for (const ImageLevel& level : image.levels) {
+    glTexImage2D(GL_TEXTURE_2D, levelIndex++, static_cast<GLint>(format), level.width, level.height, 0, format,
+                 GL_UNSIGNED_BYTE, level.pixels.data());
+  }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
@@ -81,6 +38,16 @@ GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
 
 }  // namespace
 
+void ResourceManager::PrefetchImages(const std::vector<std::string>& paths) { imagePrefetch.Start(paths); }
+
+void ResourceManager::DropPrefetchedImages() { imagePrefetch.Drop(); }
+
+bool ResourceManager::DecodeImage(const std::string& path, DecodedImage& image) {
+  bool decoded = false;
+  if (!imagePrefetch.Take(path, image, decoded)) decoded = DecodeImageFile(path, image);
+  return decoded && FitsInATexture(image.levels.front());
+}
+
 int ResourceManager::CreateTextureFromFile(const std::string& path) {
   DecodedImage image;
   if (!DecodeImage(path, image)) {
@@ -91,7 +58,7 @@ int ResourceManager::CreateTextureFromFile(const std::string& path) {
   if (name == 0) std::cerr << "Imposible crear textura: " << path << std::endl;
   Texture* texture = new Texture();
   texture->texture = name;
-  texture->width = image.width;
-  texture->height = image.height;
+  texture->width = image.levels.front().width;
+  texture->height = image.levels.front().height;
   return gResourceManager->RegisterTexture(path, texture);
 }

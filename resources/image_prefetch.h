@@ -1,0 +1,34 @@
+// Pictures decoded on worker threads ahead of their first request, so the GL thread only uploads.
+#pragma once
+
+#include <future>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "resources/decoded_image.h"
+
+class ImagePrefetch {
+ public:
+  ImagePrefetch() = default;
+  ImagePrefetch(const ImagePrefetch&) = delete;
+  ImagePrefetch& operator=(const ImagePrefetch&) = delete;
+  ~ImagePrefetch();
+
+  // Starts decoding each path that is not already on its way, each on a thread of its own.
+  void Start(const std::vector<std::string>& paths);
+
+  // Whether `path` was started; if so, waits for it, hands over its result and forgets it.
+  // `decoded` tells whether the file decoded.
+  bool Take(const std::string& path, DecodedImage& image, bool& decoded);
+
+  // Waits for every decode nobody took and drops the pictures.
+  void Drop();
+
+ private:
+  struct Result {
+    bool decoded = false;
+    DecodedImage image;
+  };
+  std::map<std::string, std::future<Result>> pending_;
+};
