@@ -4,6 +4,7 @@
 #include <future>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "resources/decoded_image.h"
@@ -15,20 +16,22 @@ class ImagePrefetch {
   ImagePrefetch& operator=(const ImagePrefetch&) = delete;
   ~ImagePrefetch();
 
-  // Starts decoding each path that is not already on its way, each on a thread of its own.
+  // Queues each path that is not already on its way, in the order given, for a few worker threads.
   void Start(const std::vector<std::string>& paths);
 
-  // Whether `path` was started; if so, waits for it, hands over its result and forgets it.
+  // Whether `path` was queued; if so, waits for it, hands over its result and forgets it.
   // `decoded` tells whether the file decoded.
   bool Take(const std::string& path, DecodedImage& image, bool& decoded);
 
   // Waits for every decode nobody took and drops the pictures.
   void Drop();
 
- private:
   struct Result {
     bool decoded = false;
     DecodedImage image;
   };
+
+ private:
   std::map<std::string, std::future<Result>> pending_;
+  std::vector<std::thread> workers_;
 };

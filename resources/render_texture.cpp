@@ -7,8 +7,11 @@
 namespace {
 
 // Every mipmap level down to 1 x 1, allocated without contents: the levels exist, as a generated
-// chain's would, but the driver compiles and runs no blit shaders to fill them with nothing.
+// chain's would, but the driver compiles and runs no blit shaders to fill them with nothing. A
+// mipmapped filter meanwhile makes the driver lay out the whole chain at level 0, instead of
+// storing level 0 alone and copying it again when level 1 arrives; the caller sets the real filter.
 void AllocateLevels(uint16_t width, uint16_t height) {
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   GLsizei levelWidth = width;
   GLsizei levelHeight = height;
   for (GLint level = 0;; ++level) {

@@ -14,11 +14,17 @@ bool FitsInATexture(const ImageLevel& level) {
 }
 
 // The levels were built with the decode, off the GL thread: generating them here would make the
-// driver compile and run its own blit shaders while the show starts.
+// driver compile and run its own blit shaders while the show starts. The mipmapped filter is set
+// first: told nothing, the driver stores level 0 alone and copies it again when level 1 arrives.
 GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                  filterLinear ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filterLinear ? GL_LINEAR : GL_NEAREST);
   const GLenum format = image.channels == 4 ? GL_RGBA : GL_RGB;
   // Rows are packed to the byte: an RGB row of odd width is not a multiple of four.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -27,11 +33,6 @@ GLuint UploadImage(const DecodedImage& image, bool filterLinear) {
     glTexImage2D(GL_TEXTURE_2D, levelIndex++, static_cast<GLint>(format), level.width, level.height, 0, format,
                  GL_UNSIGNED_BYTE, level.pixels.data());
   }
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
-                  filterLinear ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filterLinear ? GL_LINEAR : GL_NEAREST);
   glBindTexture(GL_TEXTURE_2D, 0);
   return name;
 }
