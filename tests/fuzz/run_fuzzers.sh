@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs each fuzz target of a BRISA_FUZZ build for BRISA_FUZZ_SECONDS (default 60); any finding fails.
+# Runs the fuzz targets of a BRISA_FUZZ build side by side for BRISA_FUZZ_SECONDS (default 60) each;
+# any finding fails.
 set -euo pipefail
 
 build="$(cd "${1:?usage: run_fuzzers.sh <build dir>}" && pwd)"
@@ -21,5 +22,13 @@ fuzz() {
     -artifact_prefix="$fuzz_dir/artifacts/$name-" "$@" "$fuzz_dir/found/$name" "$seeds"
 }
 
-fuzz obj "$source_dir/corpus/obj" -dict="$source_dir/obj.dict"
-fuzz texture "$fuzz_dir/corpus/texture"
+# Each target runs on one core, so the two share the time; each keeps its own log, shown at the end.
+fuzz obj "$source_dir/corpus/obj" -dict="$source_dir/obj.dict" > "$fuzz_dir/obj.log" 2>&1 &
+obj_run=$!
+fuzz texture "$fuzz_dir/corpus/texture" > "$fuzz_dir/texture.log" 2>&1 &
+texture_run=$!
+status=0
+wait "$obj_run" || status=1
+wait "$texture_run" || status=1
+cat "$fuzz_dir/obj.log" "$fuzz_dir/texture.log"
+exit "$status"
