@@ -3,6 +3,7 @@
 
 #include <sys/resource.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -31,6 +32,12 @@ std::string CpuModel() {
   return "unknown";
 }
 
+// Whether the driver's work ran on Mesa's GL thread: the submission times depend on it.
+std::string GlThreadSetting() {
+  const char* setting = std::getenv("mesa_glthread");
+  return setting != nullptr ? setting : "unset";
+}
+
 std::string GlString(GLenum name) {
   const auto* text = reinterpret_cast<const char*>(glGetString(name));
   return text != nullptr ? text : "unknown";
@@ -50,6 +57,7 @@ void AddMachineContext() {
   benchmark::AddCustomContext("cpu_model", CpuModel());
   benchmark::AddCustomContext("gl_renderer", GlString(GL_RENDERER));
   benchmark::AddCustomContext("gl_version", GlString(GL_VERSION));
+  benchmark::AddCustomContext("mesa_glthread", GlThreadSetting());
   benchmark::AddCustomContext("screen", std::to_string(ScreenWidth) + "x" + std::to_string(ScreenHeight));
 }
 
