@@ -67,7 +67,8 @@ FrameSample PlayFrame(int32_t timeMs) {
 // Plays frames on from a moment at 60 Hz and puts the show back to it every `windowFrames`.
 class SectionReplay {
  public:
-  SectionReplay(const ShowState& moment, int windowFrames) : moment_(moment), windowFrames_(windowFrames) {}
+  SectionReplay(const brisa_test::SceneState& moment, int windowFrames)
+      : moment_(moment), windowFrames_(windowFrames) {}
 
   FrameSample Next() {
     if (frameInWindow_ == 0) {
@@ -83,7 +84,7 @@ class SectionReplay {
   void Rewind() { frameInWindow_ = 0; }
 
  private:
-  const ShowState& moment_;
+  const brisa_test::SceneState& moment_;
   int windowFrames_;
   int frameInWindow_ = 0;
   int32_t momentClockMs_ = 0;

@@ -74,13 +74,13 @@ void CaptureReached(ShowCapture& capture) {
   for (int i = 0; i < SectionCount; ++i) {
     const SectionMoment& moment = SectionMoments[i];
     if (capture.moments[i] || !moment.reached()) continue;
-    const ShowState live = ShowState::Capture();
+    const brisa_test::SceneState live = brisa_test::SceneState::Capture();
     if (moment.arrange == nullptr) {
       capture.moments[i] = live;
       continue;
     }
     moment.arrange();
-    capture.moments[i] = ShowState::Capture();
+    capture.moments[i] = brisa_test::SceneState::Capture();
     live.Restore();
   }
 }
