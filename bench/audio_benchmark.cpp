@@ -8,34 +8,25 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/heap_counter.h"
+#include "bench/song_module.h"
 #include "bench/stopwatch.h"
 #include "demo/audio.h"
-#include "demo/module_player.h"
+#include "support/offline_pacing.h"
 
 namespace brisa_bench {
 
 namespace {
 
-constexpr int BytesPerFrame = 2 * static_cast<int>(sizeof(int16_t));
 constexpr double MicrosecondsPerSecond = 1e6;
 // The song is about 3.5 minutes, some 2300 buffers; this plays it through and starts it again.
 constexpr int MeasuredBuffers = 3000;
-
-// The player the callback reads, made the way main makes it; false when the song cannot load.
-bool LoadSongModule() {
-  if (songModule != nullptr) ModPlug_Unload(songModule);
-  ApplySongSettings();
-  std::vector<uint8_t> bytes;
-  songModule = ReadWholeFile(SongModulePath, bytes) ? LoadSong(bytes) : nullptr;
-  return songModule != nullptr;
-}
 
 void BenchAudioCallback(benchmark::State& state) {
   if (!LoadSongModule()) {
     state.SkipWithError("the song cannot be loaded from Assets/sorvane.mod");
     return;
   }
-  std::vector<Uint8> buffer(static_cast<size_t>(AudioBufferFrames) * BytesPerFrame);
+  std::vector<Uint8> buffer(static_cast<size_t>(brisa_test::MixBufferBytes));
   const int length = static_cast<int>(buffer.size());
   Samples wall;
   Samples cpu;

@@ -13,14 +13,15 @@
 
 #include "bench/heap_counter.h"
 #include "bench/show_moments.h"
-#include "bench/song_driver.h"
 #include "bench/stopwatch.h"
 #include "config/screen.h"
+#include "demo/demo_clock.h"
 #include "demo/music_state.h"
 #include "demo/render.h"
 #include "demo/scene.h"
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
+#include "support/offline_pacing.h"
 
 namespace brisa_bench {
 
@@ -47,8 +48,7 @@ int TilesOnScreen() {
 }
 
 FrameSample PlayFrame(int32_t timeMs) {
-  demoClock.lastTicks = demoClock.timeMs;
-  demoClock.timeMs = timeMs;
+  AdvanceDemoClock(demoClock, static_cast<uint32_t>(timeMs));
   FrameSample sample{};
   const uint64_t allocationsBefore = ThreadHeapAllocations();
   const double processCpuBefore = ProcessCpuSeconds();
@@ -67,7 +67,8 @@ FrameSample PlayFrame(int32_t timeMs) {
 // Plays frames on from a moment at 60 Hz and puts the show back to it every `windowFrames`.
 class SectionReplay {
  public:
-  SectionReplay(const ShowState& moment, int windowFrames) : moment_(moment), windowFrames_(windowFrames) {}
+  SectionReplay(const brisa_test::SceneState& moment, int windowFrames)
+      : moment_(moment), windowFrames_(windowFrames) {}
 
   FrameSample Next() {
     if (frameInWindow_ == 0) {
@@ -75,7 +76,7 @@ class SectionReplay {
       momentClockMs_ = demoClock.timeMs;
     }
     ++frameInWindow_;
-    const int32_t timeMs = momentClockMs_ + FrameClockMs(frameInWindow_) - SongStartClockMs;
+    const int32_t timeMs = brisa_test::FrameClockMs(frameInWindow_, momentClockMs_);
     if (frameInWindow_ == windowFrames_) frameInWindow_ = 0;
     return PlayFrame(timeMs);
   }
@@ -83,7 +84,7 @@ class SectionReplay {
   void Rewind() { frameInWindow_ = 0; }
 
  private:
-  const ShowState& moment_;
+  const brisa_test::SceneState& moment_;
   int windowFrames_;
   int frameInWindow_ = 0;
   int32_t momentClockMs_ = 0;

@@ -1,24 +1,29 @@
 // The section moments and the one drive through the song that captures them.
 #include "bench/show_moments.h"
 
-#include <vector>
+#include <functional>
 
 #include <glad/gl.h>
 
-#include "bench/song_driver.h"
+#include "bench/heap_counter.h"
+#include "bench/song_module.h"
 #include "config/screen.h"
+#include "demo/audio.h"
 #include "demo/fade.h"
 #include "demo/greets.h"
-#include "demo/module_player.h"
 #include "demo/music_state.h"
 #include "demo/render.h"
 #include "demo/scene.h"
 #include "demo/screen_grab.h"
 #include "demo/timeline.h"
+#include "support/offline_show.h"
 
 namespace brisa_bench {
 
 namespace {
+
+// The demo clock when the music starts: main's clock is at least its one-second wait by then.
+constexpr int32_t SongStartClockMs = 2000;
 
 constexpr int ReplayWindowFrames = 30;
 // Frames after the grab in which every tile is still above the screen's bottom edge, in every
@@ -69,40 +74,47 @@ void CaptureReached(ShowCapture& capture) {
   for (int i = 0; i < SectionCount; ++i) {
     const SectionMoment& moment = SectionMoments[i];
     if (capture.moments[i] || !moment.reached()) continue;
-    const ShowState live = ShowState::Capture();
+    const brisa_test::SceneState live = brisa_test::SceneState::Capture();
     if (moment.arrange == nullptr) {
       capture.moments[i] = live;
       continue;
     }
     moment.arrange();
-    capture.moments[i] = ShowState::Capture();
+    capture.moments[i] = brisa_test::SceneState::Capture();
     live.Restore();
   }
 }
 
-void Drive(ModPlugFile* song, ShowCapture& capture) {
-  SongDriver driver(song);
-  while (driver.NextFrame()) {
-    capture.updateCpuSeconds.Add(driver.lastUpdateCpuSeconds());
-    capture.updateWallSeconds.Add(driver.lastUpdateWallSeconds());
-    capture.updateAllocations += driver.lastUpdateAllocations();
+// UpdateDemo, its thread CPU and wall time and its heap allocations added to the drive's figures.
+void MeasuredUpdate(ShowCapture& capture) {
+  const uint64_t allocationsBefore = ThreadHeapAllocations();
+  Stopwatch stopwatch;
+  UpdateDemo();
+  const Stopwatch::Lap lap = stopwatch.NextLap();
+  capture.updateAllocations += ThreadHeapAllocations() - allocationsBefore;
+  capture.updateCpuSeconds.Add(lap.cpuSeconds);
+  capture.updateWallSeconds.Add(lap.wallSeconds);
+}
+
+void Drive(ShowCapture& capture) {
+  brisa_test::OfflineShow show(SongStartClockMs, brisa_test::MixedBytes::Dropped);
+  const std::function<void()> update = [&capture] { MeasuredUpdate(capture); };
+  while (show.PlayFrame(update)) {
     DrawLastCreditsFrame();
     CaptureReached(capture);
   }
-  capture.frames = driver.frame();
+  capture.frames = show.framesPlayed();
 }
 
 ShowCapture RunCapture() {
   ShowCapture capture;
-  ApplySongSettings();
-  std::vector<uint8_t> bytes;
-  ModPlugFile* song = ReadWholeFile(SongModulePath, bytes) ? LoadSong(bytes) : nullptr;
-  if (song == nullptr) {
+  if (!LoadSongModule()) {
     capture.failure = "the song cannot be loaded from Assets/sorvane.mod";
     return capture;
   }
-  Drive(song, capture);
-  ModPlug_Unload(song);
+  Drive(capture);
+  ModPlug_Unload(songModule);
+  songModule = nullptr;
   return capture;
 }
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "bench/show_state.h"
 #include "bench/stopwatch.h"
+#include "support/scene_state.h"
 
 namespace brisa_bench {
 
@@ -25,7 +25,7 @@ extern const SectionMoment SectionMoments[SectionCount];
 
 // What the drive through the song found and measured.
 struct ShowCapture {
-  std::optional<ShowState> moments[SectionCount];
+  std::optional<brisa_test::SceneState> moments[SectionCount];
   int64_t frames = 0;
   // UpdateDemo over every frame of the song, cue frames included.
   Samples updateCpuSeconds;

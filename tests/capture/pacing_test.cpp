@@ -6,12 +6,22 @@
 
 #include "demo/audio.h"
 #include "demo/module_player.h"
-#include "show_pacing.h"
-#include "soundtrack_mixer.h"
+#include "show_driver.h"
 #include "support/mod_fixture.h"
+#include "support/offline_pacing.h"
+#include "support/soundtrack_mixer.h"
 
 namespace show_capture {
 namespace {
+
+using brisa_test::BuffersTakenBy;
+using brisa_test::FrameClockMs;
+using brisa_test::FramePlaybackMs;
+using brisa_test::MixBufferBytes;
+using brisa_test::MixBufferFrames;
+using brisa_test::MixBytesPerFrame;
+using brisa_test::MixRateHz;
+using brisa_test::SoundtrackMixer;
 
 TEST(ShowPacing, FramesFollowASixtyHertzDisplayInWholeMilliseconds) {
   struct Case {
@@ -21,7 +31,7 @@ TEST(ShowPacing, FramesFollowASixtyHertzDisplayInWholeMilliseconds) {
   const Case cases[] = {{0, 0}, {1, 16}, {2, 33}, {3, 50}, {59, 983}, {60, 1000}, {12912, 215200}};
   for (const Case& c : cases) {
     EXPECT_EQ(FramePlaybackMs(c.frame), c.playbackMs) << "frame " << c.frame;
-    EXPECT_EQ(FrameClockMs(c.frame), ClockStartMs + c.playbackMs) << "frame " << c.frame;
+    EXPECT_EQ(FrameClockMs(c.frame, ClockStartMs), ClockStartMs + c.playbackMs) << "frame " << c.frame;
   }
   EXPECT_GE(ClockStartMs, 1000);
 }

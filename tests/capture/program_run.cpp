@@ -5,27 +5,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include "support/file_contents.h"
 
 namespace show_capture {
 
 namespace {
 
-std::string TempPath(const char* stem) {
-  std::string path = std::string("/tmp/") + stem + "-XXXXXX";
-  const int fd = mkstemp(path.data());
-  if (fd >= 0) close(fd);
-  return path;
-}
-
+// The file's bytes, the file removed.
 std::string TakeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
+  std::string bytes = brisa_test::ReadFile(path);
   unlink(path.c_str());
-  return text.str();
+  return bytes;
 }
 
 [[noreturn]] void ExecInFolder(const std::string& program, const std::vector<std::string>& arguments,
@@ -49,8 +39,8 @@ std::string TakeFile(const std::string& path) {
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const std::string& folder) {
-  const std::string outPath = TempPath("capture-out");
-  const std::string errPath = TempPath("capture-err");
+  const std::string outPath = brisa_test::MakeTempFile("capture-out");
+  const std::string errPath = brisa_test::MakeTempFile("capture-err");
   const pid_t pid = fork();
   if (pid == 0) ExecInFolder(program, arguments, folder, outPath, errPath);
   int status = 0;

@@ -1,20 +1,16 @@
-// The offline main loop: frame n at a fixed 60 Hz display time, the music mixed one buffer ahead.
+// The offline main loop: the program's start-up, then every frame of the song shown to the observer.
 #include "show_driver.h"
 
 #include <SDL.h>
 
 #include "demo/audio.h"
-#include "demo/demo_clock.h"
 #include "demo/module_player.h"
-#include "demo/music_snapshot.h"
 #include "demo/render.h"
 #include "demo/scene.h"
 #include "demo/screen_grab.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
-#include "show_pacing.h"
-#include "soundtrack_mixer.h"
 
 namespace show_capture {
 
@@ -40,23 +36,20 @@ ShowOutcome StartShow() {
   if (!ReadWholeFile(SongModulePath, moduleBytes)) return ShowOutcome::SongMissing;
   songModule = LoadSong(moduleBytes);
   if (songModule == nullptr) return ShowOutcome::SongUnplayable;
-  timelineState = SceneIntro;
-  StartDemoClock(demoClock, static_cast<uint32_t>(ClockStartMs));
   return ShowOutcome::Played;
 }
 
-// One frame in the main loop's order, the snapshot given; true while the song goes on after it.
-bool RunFrame(ShowObserver& observer, SoundtrackMixer& mixer, ShowFrame& frame, ShowRun& run) {
-  AdvanceDemoClock(demoClock, static_cast<uint32_t>(frame.clockMs));
-  musicSnapshot = frame.music;
-  // The device mixes the next frame's music while this one is drawn; mixing it now tells whether
-  // this frame is the last of the credits.
-  const bool songGoesOn = mixer.MixUntil(BuffersTakenBy(FramePlaybackMs(frame.index + 1)));
-  if (songGoesOn) ReadMusicSnapshot(songModule, frame.nextMusic);
-  frame.lastFrame = !songGoesOn;
-  UpdateDemo();
+// The observers' view of the frame just played, after its UpdateDemo.
+ShowFrame SeenFrame(const brisa_test::OfflineFrame& played) {
+  ShowFrame frame(played);
   frame.timelineState = timelineState;
-  frame.lastCreditsFrame = timelineState == SceneCredits && songGoesOn && frame.nextMusic.order == ShatterOrder;
+  frame.lastCreditsFrame =
+      timelineState == SceneCredits && !frame.lastFrame && frame.nextMusic.order == ShatterOrder;
+  return frame;
+}
+
+// The rest of the frame in the main loop's order: drawn when wanted, shown to the observer, presented.
+void PresentFrame(ShowObserver& observer, const ShowFrame& frame, ShowRun& run) {
   const bool rendered = observer.WantsPicture(frame) || frame.lastCreditsFrame;
   if (rendered) {
     RenderDemo();
@@ -65,7 +58,7 @@ bool RunFrame(ShowObserver& observer, SoundtrackMixer& mixer, ShowFrame& frame, 
   }
   observer.OnFrame(frame, rendered);
   if (rendered) SDL_GL_SwapWindow(gEngine->window);
-  return songGoesOn;
+  ++run.frames;
 }
 
 }  // namespace
@@ -74,23 +67,11 @@ ShowRun PlayShow(ShowObserver& observer) {
   ShowRun run;
   run.outcome = StartShow();
   if (run.outcome != ShowOutcome::Played) return run;
-  SoundtrackMixer mixer;
-  MusicSnapshot music;
-  bool songGoesOn = mixer.MixUntil(BuffersTakenBy(FramePlaybackMs(0)));
-  if (songGoesOn) ReadMusicSnapshot(songModule, music);
-  for (int64_t index = 0; songGoesOn; ++index) {
-    ShowFrame frame;
-    frame.index = index;
-    frame.playbackMs = FramePlaybackMs(index);
-    frame.clockMs = FrameClockMs(index);
-    frame.music = music;
-    songGoesOn = RunFrame(observer, mixer, frame, run);
-    music = frame.nextMusic;
-    ++run.frames;
-  }
+  brisa_test::OfflineShow show(ClockStartMs, brisa_test::MixedBytes::Kept);
+  while (show.PlayFrame()) PresentFrame(observer, SeenFrame(show.frame()), run);
   ModPlug_Unload(songModule);
   songModule = nullptr;
-  run.soundtrack = mixer.TakeBytes();
+  run.soundtrack = show.TakeSoundtrack();
   return run;
 }
 

@@ -4,19 +4,19 @@
 #include <cstdint>
 #include <vector>
 
-#include "demo/music_state.h"
+#include "support/offline_show.h"
 
 namespace show_capture {
 
-struct ShowFrame {
-  int64_t index = 0;
-  int64_t playbackMs = 0;  // display time since playback started
-  int32_t clockMs = 0;     // demoClock.timeMs of the frame
-  MusicSnapshot music;     // the frame's snapshot
-  int timelineState = 0;   // after the frame's UpdateDemo
-  bool lastFrame = false;  // the song is over before the next frame
-  // The next frame's snapshot (unless lastFrame): its music is mixed while this frame is drawn.
-  MusicSnapshot nextMusic;
+// The program starts its clock after a one-second wait, so no frame sees a clock below this.
+constexpr int32_t ClockStartMs = 1000;
+
+// A played frame as the observers see it.
+struct ShowFrame : brisa_test::OfflineFrame {
+  ShowFrame() = default;
+  explicit ShowFrame(const brisa_test::OfflineFrame& played) : OfflineFrame(played) {}
+
+  int timelineState = 0;  // after the frame's UpdateDemo
   // The frame the screen grab keeps: the credits are on and the next frame enters the shatter.
   bool lastCreditsFrame = false;
 };

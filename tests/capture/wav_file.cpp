@@ -4,11 +4,13 @@
 #include <fstream>
 #include <limits>
 
-#include "show_pacing.h"
+#include "support/offline_pacing.h"
 
 namespace show_capture {
 
 namespace {
+
+using brisa_test::MixRateHz;
 
 constexpr uint16_t PcmFormat = 1;
 constexpr uint16_t Channels = 2;

@@ -2,7 +2,6 @@
 #include "scene_fixture.h"
 
 #include "demo/scene.h"
-#include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
 #include "support/console_capture.h"
@@ -32,43 +31,10 @@ const DemoSceneSetUp& EnsureDemoScene() {
   return setUp;
 }
 
-struct SceneStateGuard::Saved {
-  Entity3D flamingo;
-  Entity3DPlaneMusic plane;
-  Entity3D windsurf;
-  TileShatter tiles;
-  Fade fade;
-  Greets greets;
-  MusicSnapshot snapshot = musicSnapshot;
-  DemoClock clock = demoClock;
-  int state = timelineState;
-  float papagayoX = ::papagayoX;
-  TextureRect creditsTitle = creditsTitleRect;
-  TextureRect creditsName = creditsNameRect;
-  TextureRect lyrics = lyricsRect;
-  glm::vec2 lyricsAt = lyricsPosition;
-  Camera camera = gEngine->camera;
-};
-
-SceneStateGuard::SceneStateGuard()
-    : saved_(new Saved{*::flamingo, *::plane, *::windsurf, *::tiles, *::fade, *::greets}) {}
+SceneStateGuard::SceneStateGuard() : saved_(SceneState::Capture()) {}
 
 SceneStateGuard::~SceneStateGuard() {
-  *::flamingo = saved_->flamingo;
-  *::plane = saved_->plane;
-  *::windsurf = saved_->windsurf;
-  *::tiles = saved_->tiles;
-  *::fade = saved_->fade;
-  *::greets = saved_->greets;
-  musicSnapshot = saved_->snapshot;
-  demoClock = saved_->clock;
-  timelineState = saved_->state;
-  ::papagayoX = saved_->papagayoX;
-  creditsTitleRect = saved_->creditsTitle;
-  creditsNameRect = saved_->creditsName;
-  lyricsRect = saved_->lyrics;
-  lyricsPosition = saved_->lyricsAt;
-  gEngine->camera = saved_->camera;
+  saved_.Restore();
 }
 
 void DemoSceneTest::SetUp() {

@@ -2,10 +2,10 @@
 #pragma once
 
 #include <chrono>
-#include <map>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "support/child_environment.h"
 
 namespace brisa_test {
 
@@ -16,9 +16,6 @@ struct ChildResult {
   std::string err;
   double seconds = 0.0;
 };
-
-// A value sets the variable for the child, nullopt removes it.
-using ChildEnvironment = std::map<std::string, std::optional<std::string>>;
 
 // Starts `program` in the current folder with standard input on /dev/null.
 class ChildProcess {
@@ -46,21 +43,5 @@ ChildResult RunChild(const std::string& program, const ChildEnvironment& environ
 
 // Runs a shell command line and answers its exit code.
 int RunCommand(const std::string& commandLine);
-
-// An X server of its own on a free display, stopped on destruction.
-class ScopedXvfb {
- public:
-  ScopedXvfb();
-  ~ScopedXvfb();
-  ScopedXvfb(const ScopedXvfb&) = delete;
-  ScopedXvfb& operator=(const ScopedXvfb&) = delete;
-
-  // ":N", or empty when no server came up.
-  const std::string& display() const { return display_; }
-
- private:
-  int pid_ = -1;
-  std::string display_;
-};
 
 }  // namespace brisa_test

@@ -10,7 +10,9 @@
 #include "child_process.h"
 #include "show_output.h"
 #include "support/demo_assets.h"
+#include "support/file_contents.h"
 #include "support/mod_fixture.h"
+#include "support/scoped_xvfb.h"
 #include "support/work_dir.h"
 
 namespace {

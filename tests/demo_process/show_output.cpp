@@ -3,20 +3,12 @@
 
 #include <libmodplug/modplug.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace brisa_test {
 
 ChildEnvironment OffscreenWithDiskAudio(const std::string& soundFile) {
   return {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", soundFile}};
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 bool OnlySilence(const std::string& bytes, size_t from) {

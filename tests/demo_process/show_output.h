@@ -14,8 +14,6 @@ constexpr size_t DeviceBufferBytes = 4096 * 4;
 // No display and no sound card: offscreen video, and the sound written to `soundFile`.
 ChildEnvironment OffscreenWithDiskAudio(const std::string& soundFile);
 
-std::string ReadFile(const std::string& path);
-
 bool OnlySilence(const std::string& bytes, size_t from = 0);
 
 // SDL's disk driver announces itself on standard error; the program's own lines are the rest.

@@ -27,6 +27,8 @@ class EngineTest : public ::testing::Test {
   void TearDown() override;
 
   Rgba PixelAt(int x, int y) const { return ReadPixelTopDown(x, y, ScreenHeight); }
+  // The built-in flat-colour 2D shader.
+  Shader& Color2D() const { return *gResourceManager->ShaderById(gEngine->shaderColor2D); }
 
  private:
   Engine saved_ = *Engine::Instance();

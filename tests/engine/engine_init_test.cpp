@@ -3,10 +3,8 @@
 
 #include "engine_fixture.h"
 
+namespace brisa_test {
 namespace {
-
-using brisa_test::EngineTest;
-using brisa_test::GetInteger;
 
 struct RenderTextureCase {
   const char* name;
@@ -194,3 +192,4 @@ TEST_F(EngineTest, StartsIn2DWithTheCameraReset) {
 }
 
 }  // namespace
+}  // namespace brisa_test

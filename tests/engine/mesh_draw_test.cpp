@@ -5,14 +5,8 @@
 
 #include "engine_fixture.h"
 
+namespace brisa_test {
 namespace {
-
-using brisa_test::BlendOver;
-using brisa_test::EngineTest;
-using brisa_test::GetInteger;
-using brisa_test::NearRgb;
-using brisa_test::Rgba;
-using brisa_test::UniformFloats;
 
 // A unit square in the xy plane around the origin, facing +z when wound counter-clockwise.
 class SquareMesh {
@@ -107,8 +101,6 @@ void ExpectMatrixUniform(GLuint program, const char* name, const glm::mat4& expe
 
 class MeshDrawTest : public EngineTest {
  protected:
-  Shader& Color2D() const { return *gResourceManager->ShaderById(gEngine->shaderColor2D); }
-
   // Probes the square's inside and outside after it was drawn with `placement` in `colour`.
   void ExpectSquareAt(const Placement& placement, const Rgba& colour) {
     const glm::mat4 clipFromMesh = gEngine->projection * gEngine->view * TranslateRotateScale(placement);
@@ -232,3 +224,4 @@ TEST_F(MeshDrawTest, DrawMeshDrawsTheGivenPrimitiveWithTheCallersProgram) {
 }
 
 }  // namespace
+}  // namespace brisa_test

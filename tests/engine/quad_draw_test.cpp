@@ -3,14 +3,8 @@
 
 #include "engine_fixture.h"
 
+namespace brisa_test {
 namespace {
-
-using brisa_test::BlendOver;
-using brisa_test::EngineTest;
-using brisa_test::GetInteger;
-using brisa_test::NearRgb;
-using brisa_test::Rgba;
-using brisa_test::UniformFloats;
 
 struct ScreenPoint {
   int x;
@@ -28,10 +22,7 @@ const ScreenPoint ScreenProbes[] = {
 
 Rgba OpaqueRgb(uint32_t argb) { return Rgba{uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb), 255}; }
 
-class QuadDrawTest : public EngineTest {
- protected:
-  Shader& Color2D() const { return *gResourceManager->ShaderById(gEngine->shaderColor2D); }
-};
+class QuadDrawTest : public EngineTest {};
 
 TEST_F(QuadDrawTest, FillScreenWithAnOpaqueColourCoversTheWholeWindow) {
   for (const uint32_t argb : {0xFF102030u, 0xFFFFFFFFu, 0xFF00FF00u}) {
@@ -149,3 +140,4 @@ TEST_F(QuadDrawTest, DrawQuadUploadsTheMatricesAndKeepsTheCallersProgram) {
 }
 
 }  // namespace
+}  // namespace brisa_test

@@ -3,12 +3,8 @@
 
 #include "engine_fixture.h"
 
+namespace brisa_test {
 namespace {
-
-using brisa_test::EngineTest;
-using brisa_test::GetInteger;
-using brisa_test::NearRgb;
-using brisa_test::Rgba;
 
 // The per-build figures, written out rather than derived, so a wrong constant cannot agree with itself.
 struct BuildFigures {
@@ -252,7 +248,7 @@ TEST_F(RenderTargetTest, DrawsLandInTheSelectedTargetAtItsOwnScale) {
       {RenderTargetScreen, ScreenWidth, ScreenHeight},
   };
   const Rgba green{0, 255, 0, 255};
-  Shader& color2D = *gResourceManager->ShaderById(gEngine->shaderColor2D);
+  Shader& color2D = Color2D();
   for (const TargetPixelsCase& target : cases) {
     SCOPED_TRACE(::testing::Message() << "mode " << target.mode);
     gEngine->SetRenderTarget(target.mode);
@@ -262,10 +258,10 @@ TEST_F(RenderTargetTest, DrawsLandInTheSelectedTargetAtItsOwnScale) {
     glUniform4f(color2D.locations[UniformColor], 0.0f, 1.0f, 0.0f, 1.0f);
     gEngine->DrawQuad(target.width - 10, target.height - 10, 10, 10, &color2D, 0.0f);
     glUseProgram(0);
-    EXPECT_TRUE(NearRgb(brisa_test::ReadPixelTopDown(target.width - 1, target.height - 1, target.height), green));
-    EXPECT_TRUE(NearRgb(brisa_test::ReadPixelTopDown(target.width - 10, target.height - 10, target.height), green));
+    EXPECT_TRUE(NearRgb(ReadPixelTopDown(target.width - 1, target.height - 1, target.height), green));
+    EXPECT_TRUE(NearRgb(ReadPixelTopDown(target.width - 10, target.height - 10, target.height), green));
     EXPECT_TRUE(
-        NearRgb(brisa_test::ReadPixelTopDown(target.width - 11, target.height - 11, target.height), ClearColor));
+        NearRgb(ReadPixelTopDown(target.width - 11, target.height - 11, target.height), ClearColor));
     if (target.mode != RenderTargetScreen) {
       glBindFramebuffer(GL_FRAMEBUFFER, 0);
       EXPECT_TRUE(NearRgb(PixelAt(ScreenWidth - 1, ScreenHeight - 1), ClearColor)) << "the window stays clear";
@@ -274,3 +270,4 @@ TEST_F(RenderTargetTest, DrawsLandInTheSelectedTargetAtItsOwnScale) {
 }
 
 }  // namespace
+}  // namespace brisa_test

@@ -4,18 +4,8 @@
 
 #include "engine_fixture.h"
 
+namespace brisa_test {
 namespace {
-
-using brisa_test::BlendOver;
-using brisa_test::EngineTest;
-using brisa_test::GetInteger;
-using brisa_test::NearRgb;
-using brisa_test::PixelImage;
-using brisa_test::RegisterImageTexture;
-using brisa_test::Rgba;
-using brisa_test::UniformFloatArray;
-using brisa_test::UniformFloats;
-using brisa_test::UniformInt;
 
 constexpr int CheckerSize = 4;
 constexpr uint8_t Opaque = 255;
@@ -272,3 +262,4 @@ TEST_F(SpriteDrawTest, ATextureIdThatNamesNothingDrawsNothing) {
 }
 
 }  // namespace
+}  // namespace brisa_test

@@ -6,11 +6,12 @@
 #include <tuple>
 
 #include "process_runner.h"
+#include "support/scoped_xvfb.h"
 #include "support/work_dir.h"
 
 namespace {
 
-using brisa_test::EnvironmentChanges;
+using brisa_test::ChildEnvironment;
 using brisa_test::ProcessResult;
 using brisa_test::RunProcess;
 
@@ -50,7 +51,7 @@ const Failure Failures[] = {
 };
 
 // Every variable a case may set starts out removed, so the outer environment cannot leak in.
-EnvironmentChanges BaseEnvironment() {
+ChildEnvironment BaseEnvironment() {
   return {{"SDL_VIDEODRIVER", "offscreen"}, {"DISPLAY", std::nullopt},
           {"LD_PRELOAD", std::nullopt},      {"MESA_GL_VERSION_OVERRIDE", std::nullopt},
           {"SDL_VIDEO_X11_FORCE_EGL", std::nullopt}};
@@ -63,8 +64,8 @@ class EngineStartupTest : public ::testing::Test {
 
   void SetUp() override { workDir_.CopyStagedShaders(); }
 
-  static EnvironmentChanges EnvironmentFor(const Failure& failure) {
-    EnvironmentChanges env = BaseEnvironment();
+  static ChildEnvironment EnvironmentFor(const Failure& failure) {
+    ChildEnvironment env = BaseEnvironment();
     switch (failure.exitCode) {
       case 1:
         env["SDL_VIDEODRIVER"] = "dummy";

@@ -14,6 +14,7 @@
 #include "child_process.h"
 #include "setup_transcript.h"
 #include "show_output.h"
+#include "support/file_contents.h"
 #include "support/mod_fixture.h"
 #include "support/work_dir.h"
 

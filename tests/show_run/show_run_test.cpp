@@ -6,6 +6,7 @@
 #include "child_process.h"
 #include "setup_transcript.h"
 #include "show_output.h"
+#include "support/file_contents.h"
 #include "support/work_dir.h"
 
 namespace brisa_test {

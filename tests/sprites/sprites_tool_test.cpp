@@ -6,22 +6,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/file_contents.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using brisa_test::ReadFile;
+
 const char* const SheetNames[] = {"opening.png",    "Brisa_Vice_6c.png", "credits_text.png",
                                   "papagayo_6c.png", "lyrics.png",        "greets.png"};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

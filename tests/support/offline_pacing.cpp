@@ -1,7 +1,7 @@
 // The display and sound-device pacing of an offline show, in integer arithmetic.
-#include "show_pacing.h"
+#include "support/offline_pacing.h"
 
-namespace show_capture {
+namespace brisa_test {
 
 namespace {
 
@@ -13,8 +13,8 @@ int64_t FramePlaybackMs(int64_t frame) {
   return frame * MsPerSecond / DisplayRateHz;
 }
 
-int32_t FrameClockMs(int64_t frame) {
-  return static_cast<int32_t>(ClockStartMs + FramePlaybackMs(frame));
+int32_t FrameClockMs(int64_t frame, int32_t clockStartMs) {
+  return static_cast<int32_t>(clockStartMs + FramePlaybackMs(frame));
 }
 
 int64_t BuffersTakenBy(int64_t playbackMs) {
@@ -22,4 +22,4 @@ int64_t BuffersTakenBy(int64_t playbackMs) {
   return playbackMs * MixRateHz / (MixBufferFrames * MsPerSecond) + 1;
 }
 
-}  // namespace show_capture
+}  // namespace brisa_test

@@ -1,5 +1,5 @@
 // Capturing and restoring the timeline's state: owned objects by value, globals, clock and camera.
-#include "bench/show_state.h"
+#include "support/scene_state.h"
 
 #include "demo/entity3d.h"
 #include "demo/fade.h"
@@ -11,9 +11,9 @@
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
 
-namespace brisa_bench {
+namespace brisa_test {
 
-struct ShowStateData {
+struct SceneStateData {
   Entity3D flamingo;
   Entity3DPlaneMusic plane;
   Entity3D windsurf;
@@ -45,18 +45,18 @@ Mesh* FlamingoMesh() { return gResourceManager->MeshById(flamingoMeshIndex); }
 
 }  // namespace
 
-ShowState ShowState::Capture() {
+SceneState SceneState::Capture() {
   const Mesh* mesh = FlamingoMesh();
-  ShowState captured;
-  captured.data_ = std::make_shared<const ShowStateData>(ShowStateData{
+  SceneState captured;
+  captured.data_ = std::make_shared<const SceneStateData>(SceneStateData{
       *flamingo, *plane, *windsurf, *tiles, *fade, *greets, mesh != nullptr ? mesh->indexCount : 0, musicSnapshot,
       demoClock, gEngine->camera, timelineState, segmentStartMs, beatPulse, beatLatch, planeRiseStarted, planeHeight,
       planePitch, flamingoDrawCount, papagayoX, creditsTitleRect, creditsNameRect, lyricsRect, lyricsPosition});
   return captured;
 }
 
-void ShowState::Restore() const {
-  const ShowStateData& saved = *data_;
+void SceneState::Restore() const {
+  const SceneStateData& saved = *data_;
   *flamingo = saved.flamingo;
   *plane = saved.plane;
   *windsurf = saved.windsurf;
@@ -82,4 +82,4 @@ void ShowState::Restore() const {
   lyricsPosition = saved.lyricsAt;
 }
 
-}  // namespace brisa_bench
+}  // namespace brisa_test

@@ -3,19 +3,19 @@
 
 #include <memory>
 
-namespace brisa_bench {
+namespace brisa_test {
 
-struct ShowStateData;
+struct SceneStateData;
 
 // Taken from the live scene objects, timeline globals, clock, snapshot and camera; Restore writes
-// them all back. Needs InitDemo to have filled the owners.
-class ShowState {
+// them all back. Needs InitDemo to have filled the owners. Copies share the one state taken.
+class SceneState {
  public:
-  static ShowState Capture();
+  static SceneState Capture();
   void Restore() const;
 
  private:
-  std::shared_ptr<const ShowStateData> data_;
+  std::shared_ptr<const SceneStateData> data_;
 };
 
-}  // namespace brisa_bench
+}  // namespace brisa_test

@@ -1,10 +1,10 @@
 // Mixing the song in device-sized buffers with the program's audio callback.
-#include "soundtrack_mixer.h"
+#include "support/soundtrack_mixer.h"
 
 #include "demo/audio.h"
-#include "show_pacing.h"
+#include "support/offline_pacing.h"
 
-namespace show_capture {
+namespace brisa_test {
 
 bool SoundtrackMixer::MixUntil(int64_t buffers) {
   uint8_t buffer[MixBufferBytes];
@@ -16,9 +16,9 @@ bool SoundtrackMixer::MixUntil(int64_t buffers) {
       ended_ = true;
       break;
     }
-    bytes_.insert(bytes_.end(), buffer, buffer + produced);
+    if (mixed_ == MixedBytes::Kept) bytes_.insert(bytes_.end(), buffer, buffer + produced);
   }
   return !ended_;
 }
 
-}  // namespace show_capture
+}  // namespace brisa_test

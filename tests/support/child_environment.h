@@ -1,0 +1,17 @@
+// The environment a test hands to a program it runs as a child process.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisa_test {
+
+// Changes to this process's environment: a value sets the variable for the child, nullopt removes it.
+using ChildEnvironment = std::map<std::string, std::optional<std::string>>;
+
+// This process's environment with `changes` made, as NAME=value entries for execve.
+std::vector<std::string> ChildEnvironmentEntries(const ChildEnvironment& changes);
+
+}  // namespace brisa_test
