@@ -2,29 +2,20 @@
 #include "resources/image_prefetch.h"
 
 #include <algorithm>
-#include <atomic>
-#include <memory>
+#include <condition_variable>
+#include <list>
+#include <mutex>
 #include <system_error>
 
 namespace {
 
 struct DecodeJob {
   std::string path;
-  std::promise<ImagePrefetch::Result> result;
+  bool started = false;
+  bool finished = false;
+  bool decoded = false;
+  DecodedImage image;
 };
-
-struct DecodeQueue {
-  std::vector<DecodeJob> jobs;
-  std::atomic<size_t> next{0};
-};
-
-void DecodeUntilEmpty(DecodeQueue& queue) {
-  for (size_t i = queue.next++; i < queue.jobs.size(); i = queue.next++) {
-    ImagePrefetch::Result result;
-    result.decoded = DecodeImageFile(queue.jobs[i].path, result.image);
-    queue.jobs[i].result.set_value(std::move(result));
-  }
-}
 
 // Half the cores, at most four: the thread that starts the engine meanwhile keeps a core, and
 // more decoders only queue for the memory they all fault in.
@@ -36,41 +27,85 @@ size_t WorkerCount(size_t jobCount) {
 
 }  // namespace
 
+// The jobs not yet taken, guarded by a plain mutex and condition, so that every hand-over between
+// the threads is one a thread checker sees. A list, so a job stays put while others come and go.
+struct ImagePrefetch::Queue {
+  std::mutex mutex;
+  std::condition_variable finished;
+  std::list<DecodeJob> jobs;
+
+  // The next job nobody has started, or null when all have been.
+  DecodeJob* Claim() {
+    std::lock_guard<std::mutex> lock(mutex);
+    auto waiting = std::find_if(jobs.begin(), jobs.end(), [](const DecodeJob& job) { return !job.started; });
+    if (waiting == jobs.end()) return nullptr;
+    waiting->started = true;
+    return &*waiting;
+  }
+
+  void DecodeUntilEmpty() {
+    for (DecodeJob* job = Claim(); job != nullptr; job = Claim()) {
+      DecodedImage image;
+      const bool decoded = DecodeImageFile(job->path, image);
+      std::lock_guard<std::mutex> lock(mutex);
+      job->decoded = decoded;
+      job->image = std::move(image);
+      job->finished = true;
+      finished.notify_all();
+    }
+  }
+
+  std::list<DecodeJob>::iterator Find(const std::string& path) {
+    return std::find_if(jobs.begin(), jobs.end(), [&path](const DecodeJob& job) { return job.path == path; });
+  }
+};
+
+ImagePrefetch::ImagePrefetch() : queue_(std::make_shared<Queue>()) {}
+
 ImagePrefetch::~ImagePrefetch() { Drop(); }
 
 void ImagePrefetch::Start(const std::vector<std::string>& paths) {
-  auto queue = std::make_shared<DecodeQueue>();
-  for (const std::string& path : paths) {
-    if (pending_.count(path) != 0) continue;
-    queue->jobs.push_back({path, {}});
-    pending_.emplace(path, queue->jobs.back().result.get_future());
+  size_t added = 0;
+  {
+    std::lock_guard<std::mutex> lock(queue_->mutex);
+    for (const std::string& path : paths) {
+      if (queue_->Find(path) != queue_->jobs.end()) continue;
+      queue_->jobs.emplace_back();
+      queue_->jobs.back().path = path;
+      ++added;
+    }
   }
   size_t started = 0;
   try {
-    for (; started < WorkerCount(queue->jobs.size()); ++started) {
-      workers_.emplace_back([queue] { DecodeUntilEmpty(*queue); });
+    for (; started < WorkerCount(added); ++started) {
+      workers_.emplace_back([queue = queue_] { queue->DecodeUntilEmpty(); });
     }
   } catch (const std::system_error&) {
     // Fewer threads than asked for: those started take the whole queue between them.
   }
-  if (started > 0) return;
-  // No thread to spare: each picture is decoded when it is requested.
-  for (const DecodeJob& job : queue->jobs) pending_.erase(job.path);
+  if (started == 0 && added > 0) ForgetUnstarted();
+}
+
+// With no thread to decode them, the pictures are decoded when they are requested.
+void ImagePrefetch::ForgetUnstarted() {
+  std::lock_guard<std::mutex> lock(queue_->mutex);
+  queue_->jobs.remove_if([](const DecodeJob& job) { return !job.started; });
 }
 
 bool ImagePrefetch::Take(const std::string& path, DecodedImage& image, bool& decoded) {
-  auto found = pending_.find(path);
-  if (found == pending_.end()) return false;
-  Result result = found->second.get();
-  pending_.erase(found);
-  decoded = result.decoded;
-  image = std::move(result.image);
+  std::unique_lock<std::mutex> lock(queue_->mutex);
+  const auto job = queue_->Find(path);
+  if (job == queue_->jobs.end()) return false;
+  queue_->finished.wait(lock, [&job] { return job->finished; });
+  decoded = job->decoded;
+  image = std::move(job->image);
+  queue_->jobs.erase(job);
   return true;
 }
 
 void ImagePrefetch::Drop() {
-  for (auto& entry : pending_) entry.second.wait();
-  pending_.clear();
   for (std::thread& worker : workers_) worker.join();
   workers_.clear();
+  std::lock_guard<std::mutex> lock(queue_->mutex);
+  queue_->jobs.clear();
 }

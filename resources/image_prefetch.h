@@ -1,8 +1,7 @@
 // Pictures decoded on worker threads ahead of their first request, so the GL thread only uploads.
 #pragma once
 
-#include <future>
-#include <map>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -11,7 +10,7 @@
 
 class ImagePrefetch {
  public:
-  ImagePrefetch() = default;
+  ImagePrefetch();
   ImagePrefetch(const ImagePrefetch&) = delete;
   ImagePrefetch& operator=(const ImagePrefetch&) = delete;
   ~ImagePrefetch();
@@ -26,12 +25,11 @@ class ImagePrefetch {
   // Waits for every decode nobody took and drops the pictures.
   void Drop();
 
-  struct Result {
-    bool decoded = false;
-    DecodedImage image;
-  };
+  struct Queue;
 
  private:
-  std::map<std::string, std::future<Result>> pending_;
+  void ForgetUnstarted();
+
+  std::shared_ptr<Queue> queue_;
   std::vector<std::thread> workers_;
 };
