@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <list>
+#include <memory>
 #include <mutex>
 #include <system_error>
 
@@ -60,7 +61,7 @@ struct ImagePrefetch::Queue {
   }
 };
 
-ImagePrefetch::ImagePrefetch() : queue_(std::make_shared<Queue>()) {}
+ImagePrefetch::ImagePrefetch() : queue_(std::make_unique<Queue>()) {}
 
 ImagePrefetch::~ImagePrefetch() { Drop(); }
 
@@ -78,7 +79,7 @@ void ImagePrefetch::Start(const std::vector<std::string>& paths) {
   size_t started = 0;
   try {
     for (; started < WorkerCount(added); ++started) {
-      workers_.emplace_back([queue = queue_] { queue->DecodeUntilEmpty(); });
+      workers_.emplace_back([queue = queue_.get()] { queue->DecodeUntilEmpty(); });
     }
   } catch (const std::system_error&) {
     // Fewer threads than asked for: those started take the whole queue between them.

@@ -25,11 +25,12 @@ class ImagePrefetch {
   // Waits for every decode nobody took and drops the pictures.
   void Drop();
 
+ private:
   struct Queue;
 
- private:
   void ForgetUnstarted();
 
-  std::shared_ptr<Queue> queue_;
+  // Outlives every worker: the destructor joins them first.
+  std::unique_ptr<Queue> queue_;
   std::vector<std::thread> workers_;
 };

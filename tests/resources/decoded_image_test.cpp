@@ -8,6 +8,7 @@
 #include "resources/image_prefetch.h"
 #include "resources/resource_fixture.h"
 #include "support/console_capture.h"
+#include "support/work_dir.h"
 
 namespace {
 
@@ -53,9 +54,13 @@ TEST(HalveLevel, EachPixelIsTheRoundedMeanOfItsBlock) {
   }
 }
 
-class DecodedImageTest : public brisa_test::ResourceTest {};
+// Decoding needs no GL: files in a working folder of their own.
+class ImageDecodeTest : public ::testing::Test {
+ protected:
+  brisa_test::ScopedWorkDir work;
+};
 
-TEST_F(DecodedImageTest, ChainRunsDownToOnePixelAndGreyIsWidened) {
+TEST_F(ImageDecodeTest, ChainRunsDownToOnePixelAndGreyIsWidened) {
   work.WriteFile("grey.png", brisa_test::EncodePng(8, 3, 1, std::vector<uint8_t>(8 * 3, 60)));
   DecodedImage image;
   ASSERT_TRUE(DecodeImageFile("grey.png", image));
@@ -71,7 +76,7 @@ TEST_F(DecodedImageTest, ChainRunsDownToOnePixelAndGreyIsWidened) {
   EXPECT_FALSE(DecodeImageFile("missing.png", image));
 }
 
-TEST_F(DecodedImageTest, PrefetchHandsOverWhatADecodeOnTheSpotWouldGive) {
+TEST_F(ImageDecodeTest, PrefetchHandsOverWhatADecodeOnTheSpotWouldGive) {
   std::vector<uint8_t> pixels;
   for (int i = 0; i < 6 * 5 * 4; ++i) pixels.push_back(static_cast<uint8_t>(i * 7));
   work.WriteFile("sprite.png", brisa_test::EncodePng(6, 5, 4, pixels));
@@ -95,6 +100,8 @@ TEST_F(DecodedImageTest, PrefetchHandsOverWhatADecodeOnTheSpotWouldGive) {
   prefetch.Drop();
   EXPECT_FALSE(prefetch.Take("sprite.png", taken, decoded));
 }
+
+class DecodedImageTest : public brisa_test::ResourceTest {};
 
 // Level 1 of the texture, read back through a framebuffer.
 std::vector<uint8_t> ReadLevelOne(const Texture& texture, int width, int height) {
