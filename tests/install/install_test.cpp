@@ -1,0 +1,139 @@
+// The release folder: what `cmake --install` puts into it, and the programs played from inside it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "show_output.h"
+#include "support/file_contents.h"
+#include "support/mod_fixture.h"
+#include "support/work_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using brisa_test::ChildResult;
+using brisa_test::ReadFile;
+using brisa_test::ScopedWorkDir;
+
+constexpr const char* SoundFile = "sorvane-output.raw";
+constexpr int RunLimitSeconds = 240;
+
+const std::set<std::string> ReleasePrograms = {"Brisa2024-480", "Brisa2024-720", "Brisa2024-1080"};
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+// Installs this build into the folder; empty when that worked, else the installer's output.
+std::string InstallInto(const ScopedWorkDir& dir) {
+  const std::string log = brisa_test::MakeTempFile("brisa-install");
+  const std::string command = Quoted(BRISA_CMAKE_COMMAND) + " --install " + Quoted(BRISA_BINARY_DIR) +
+                              " --prefix " + Quoted(dir.path()) + " > " + Quoted(log) + " 2>&1";
+  const int status = brisa_test::RunCommand(command);
+  const std::string output = ReadFile(log);
+  fs::remove(log);
+  return status == 0 ? "" : "exit " + std::to_string(status) + ":\n" + output;
+}
+
+std::set<std::string> TopLevelNames(const std::string& folder) {
+  std::set<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+// Every regular file under `folder`, as paths relative to it.
+std::set<std::string> FilesUnder(const std::string& folder) {
+  std::set<std::string> files;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), folder).string());
+  }
+  return files;
+}
+
+// The program's RPATH and RUNPATH entries as readelf prints them; nullopt when readelf fails.
+std::optional<std::string> LibrarySearchPaths(const std::string& program) {
+  const std::string listing = brisa_test::MakeTempFile("brisa-readelf");
+  const int status = brisa_test::RunCommand("readelf -d " + Quoted(program) + " > " + Quoted(listing));
+  std::istringstream lines(ReadFile(listing));
+  fs::remove(listing);
+  if (status != 0) return std::nullopt;
+  std::string paths;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("RPATH") != std::string::npos || line.find("RUNPATH") != std::string::npos) paths += line + "\n";
+  }
+  return paths;
+}
+
+std::vector<std::string> PlayedPrograms() {
+  std::istringstream names(BRISA_PLAYED_PROGRAMS);
+  std::vector<std::string> programs;
+  for (std::string name; names >> name;) programs.push_back(name);
+  return programs;
+}
+
+// About two seconds of music: two orders of eight rows.
+brisa_test::ModFixture ShortSong() {
+  brisa_test::ModFixture song;
+  song.orders = 2;
+  song.rowsPerPattern = 8;
+  return song;
+}
+
+TEST(Install, TheFolderHoldsTheThreeProgramsBesideTheStagedAssetsAndNothingElse) {
+  ScopedWorkDir dir;
+  ASSERT_EQ(InstallInto(dir), "");
+  std::set<std::string> expected = ReleasePrograms;
+  expected.insert("Assets");
+  ASSERT_EQ(TopLevelNames(dir.path()), expected);
+  for (const std::string& program : ReleasePrograms) {
+    SCOPED_TRACE(program);
+    const fs::perms permissions = fs::status(dir.path() + "/" + program).permissions();
+    EXPECT_NE(permissions & fs::perms::owner_exec, fs::perms::none) << "installed as a program";
+  }
+  const std::set<std::string> staged = FilesUnder(brisa_test::StagedPath("Assets"));
+  ASSERT_EQ(FilesUnder(dir.path() + "/Assets"), staged);
+  for (const std::string& file : staged) {
+    EXPECT_TRUE(ReadFile(dir.path() + "/Assets/" + file) == ReadFile(brisa_test::StagedPath("Assets/" + file)))
+        << file << " differs from the staged one";
+  }
+}
+
+TEST(Install, TheProgramsLookForNoLibraryInTheSourceOrBuildTree) {
+  ScopedWorkDir dir;
+  ASSERT_EQ(InstallInto(dir), "");
+  for (const std::string& program : ReleasePrograms) {
+    SCOPED_TRACE(program);
+    const std::optional<std::string> paths = LibrarySearchPaths(dir.path() + "/" + program);
+    ASSERT_TRUE(paths.has_value()) << "readelf could not read it";
+    EXPECT_EQ(paths->find(BRISA_BINARY_DIR), std::string::npos) << *paths;
+    EXPECT_EQ(paths->find(BRISA_SOURCE_DIR), std::string::npos) << *paths;
+  }
+}
+
+// The real images, meshes and shaders of the release, with a short song in place of the real one.
+TEST(Install, EachProgramPlaysAShortSongFromTheFolderToItsEnd) {
+  const std::vector<std::string> programs = PlayedPrograms();
+  ASSERT_FALSE(programs.empty());
+  for (const std::string& program : programs) {
+    SCOPED_TRACE(program);
+    ScopedWorkDir dir;
+    ASSERT_EQ(InstallInto(dir), "");
+    const std::string module = brisa_test::MakeTestModule(ShortSong());
+    dir.WriteFile("Assets/sorvane.mod", module);
+    const ChildResult run =
+        brisa_test::RunChild(dir.path() + "/" + program, brisa_test::OffscreenWithDiskAudio(SoundFile), RunLimitSeconds);
+    ASSERT_TRUE(run.exited) << run.err;
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(brisa_test::ProgramErrors(run.err), "");
+    EXPECT_EQ(brisa_test::SongWrittenWhole(ReadFile(SoundFile), brisa_test::MixedSong(module)), "");
+  }
+}
+
+}  // namespace
