@@ -1,5 +1,6 @@
 // Scene objects on the real driver: what they draw, the state they hand back, the terrain camera.
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,24 @@ void FaceTheCamera(Entity3D& entity) {
   entity.SetRotationDegrees(glm::vec3(0.0f));
 }
 
+struct WindowPixel {
+  int x;
+  int y;
+};
+
+// Where a world point lands on the window under the camera the entities draw with, top row 0.
+WindowPixel OnWindow(const glm::vec3& world) {
+  const Camera& camera = gEngine->camera;
+  const glm::vec4 clip = camera.projection * camera.view * glm::vec4(world, 1.0f);
+  return {static_cast<int>(std::floor((clip.x / clip.w + 1.0f) * 0.5f * ScreenWidth)),
+          static_cast<int>(std::floor((1.0f - clip.y / clip.w) * 0.5f * ScreenHeight))};
+}
+
+Rgba PixelAtWorld(const glm::vec3& world) {
+  const WindowPixel pixel = OnWindow(world);
+  return brisa_test::ReadPixelTopDown(pixel.x, pixel.y, ScreenHeight);
+}
+
 TEST_F(DemoSceneTest, TexturedEntityDrawsItsTextureAndHandsBack2D) {
   FaceTheCamera(*flamingo);
   ClearScreen();
@@ -77,6 +96,17 @@ TEST_F(DemoSceneTest, TexturedEntityDrawsItsTextureAndHandsBack2D) {
   Expect2DState();
   EXPECT_EQ(Integer(GL_CURRENT_PROGRAM), 0);
   EXPECT_EQ(Integer(GL_TEXTURE_BINDING_2D), 0);
+}
+
+TEST_F(DemoSceneTest, TexturedMeshShowsItsImageTheRightWayUp) {
+  // The triangle's apex has v = 1, the top of the image in OBJ terms; its base has v = 0.
+  FaceTheCamera(*windsurf);
+  ClearScreen();
+  windsurf->Render();
+  const Rgba upper = PixelAtWorld({0.0f, 0.5f, 0.0f});
+  const Rgba lower = PixelAtWorld({0.0f, -0.5f, 0.0f});
+  EXPECT_TRUE(Near(upper, brisa_test::WindsurfTopColor)) << Show(upper);
+  EXPECT_TRUE(Near(lower, brisa_test::WindsurfBottomColor)) << Show(lower);
 }
 
 TEST_F(DemoSceneTest, EntityAlphaReachesTheDrawOnlyForThatDraw) {

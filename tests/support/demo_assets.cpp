@@ -63,7 +63,7 @@ void WriteImages(const ScopedWorkDir& dir) {
   WritePng(dir, "city.png", 64, 64, {{64, {20, 20, 80}}});
   WritePng(dir, "heightmap.png", 64, 64, {{64, {0, 0, 0}}});
   WritePng(dir, "flamingo_tex.png", 16, 16, {{16, MeshTextureColor}});
-  WritePng(dir, "windsurf_tex.png", 16, 16, {{16, MeshTextureColor}});
+  WritePng(dir, "windsurf_tex.png", 16, 16, {{8, WindsurfTopColor}, {8, WindsurfBottomColor}});
   WritePng(dir, "Brisa_Vice_6c.png", 1080, 862, {{430, LogoTopColor}, {432, LogoColor}});
   WritePng(dir, "credits_text.png", 1080, 360,
            {{60, CreditsTitleColors[0]}, {60, CreditsTitleColors[1]}, {60, CreditsTitleColors[2]},

@@ -27,6 +27,9 @@ constexpr FixtureColor ParrotColor{255, 0, 255};
 constexpr FixtureColor LyricsColors[4] = {{200, 100, 50}, {50, 100, 200}, {100, 200, 50}, {250, 250, 100}};
 constexpr FixtureColor GreetsColor{10, 200, 10};
 constexpr FixtureColor MeshTextureColor{255, 160, 0};
+// windsurf_tex.png: a top half and a bottom half, so a probe tells which way up the mesh was textured.
+constexpr FixtureColor WindsurfTopColor{0, 200, 255};
+constexpr FixtureColor WindsurfBottomColor{200, 0, 120};
 
 // The flat colour each fixture effect fills the screen with, so a probe tells which effect drew.
 constexpr FixtureColor PalmsEffectColor{40, 0, 0};
