@@ -109,6 +109,35 @@ TEST_F(DemoSceneTest, TexturedMeshShowsItsImageTheRightWayUp) {
   EXPECT_TRUE(Near(lower, brisa_test::WindsurfBottomColor)) << Show(lower);
 }
 
+TEST_F(DemoSceneTest, EachEntityDrawsWithItsOwnDepthTest) {
+  struct Case {
+    const char* what;
+    bool fartherDepthTest;
+    brisa_test::FixtureColor centre;
+  };
+  const brisa_test::FixtureColor nearer{0x33, 0x66, 0xCC};
+  const Case cases[] = {
+      {"with its depth test the farther mesh stays hidden", true, nearer},
+      {"without it the farther mesh, drawn last, covers the nearer one", false, brisa_test::MeshTextureColor},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FaceTheCamera(*windsurf);
+    windsurf->position.z = 0.5f;
+    windsurf->textureId = -1;
+    windsurf->color = 0xFF3366CCu;
+    windsurf->depthTest = true;
+    FaceTheCamera(*flamingo);
+    flamingo->position.z = -0.5f;
+    flamingo->depthTest = c.fartherDepthTest;
+    ClearScreen();
+    windsurf->Render();
+    flamingo->Render();
+    EXPECT_TRUE(Near(Centre(), c.centre)) << Show(Centre());
+    Expect2DState();
+  }
+}
+
 TEST_F(DemoSceneTest, EntityAlphaReachesTheDrawOnlyForThatDraw) {
   FaceTheCamera(*flamingo);
   flamingo->alpha = 0;
