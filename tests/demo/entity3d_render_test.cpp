@@ -1,6 +1,7 @@
 // Scene objects on the real driver: what they draw, the state they hand back, the terrain camera.
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 
 #include "demo/scene.h"
 #include "engine/engine.h"
+#include "resources/mesh.h"
 #include "resources/resource_manager.h"
 #include "scene_fixture.h"
 #include "support/demo_assets.h"
@@ -88,6 +90,24 @@ Rgba PixelAtWorld(const glm::vec3& world) {
   return brisa_test::ReadPixelTopDown(pixel.x, pixel.y, ScreenHeight);
 }
 
+// A one-pixel line need not fall on the very column its end points project to.
+bool RowHasColourNear(const WindowPixel& pixel, brisa_test::FixtureColor color) {
+  for (int x = pixel.x - 2; x <= pixel.x + 2; ++x) {
+    if (Near(brisa_test::ReadPixelTopDown(x, pixel.y, ScreenHeight), color)) return true;
+  }
+  return false;
+}
+
+// A square outline of four segments, 2 x 2 around its origin: a line-mode mesh the show never loads,
+// loaded once into the scene's manager from the scene's working folder.
+int OutlineMeshId() {
+  static const int id = [] {
+    std::ofstream("outline.obj") << "v -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\nl 1 2 3 4 1\n";
+    return gResourceManager->GetMesh("outline.obj");
+  }();
+  return id;
+}
+
 TEST_F(DemoSceneTest, TexturedEntityDrawsItsTextureAndHandsBack2D) {
   FaceTheCamera(*flamingo);
   ClearScreen();
@@ -136,6 +156,23 @@ TEST_F(DemoSceneTest, EachEntityDrawsWithItsOwnDepthTest) {
     EXPECT_TRUE(Near(Centre(), c.centre)) << Show(Centre());
     Expect2DState();
   }
+}
+
+TEST_F(DemoSceneTest, LineMeshDrawsItsSegmentsInTheEntityColourWhateverItsTexture) {
+  FaceTheCamera(*flamingo);
+  flamingo->meshId = OutlineMeshId();
+  const Mesh* outline = gResourceManager->MeshById(flamingo->meshId);
+  ASSERT_NE(outline, nullptr);
+  ASSERT_EQ(outline->mode, MeshLines);
+  ASSERT_NE(flamingo->textureId, -1);
+  flamingo->color = 0xFF33CC66u;
+  const brisa_test::FixtureColor lineColour{0x33, 0xCC, 0x66};
+  ClearScreen();
+  flamingo->Render();
+  EXPECT_TRUE(RowHasColourNear(OnWindow({-1.0f, 0.0f, 0.0f}), lineColour)) << "left side";
+  EXPECT_TRUE(RowHasColourNear(OnWindow({1.0f, 0.0f, 0.0f}), lineColour)) << "right side";
+  Expect2DState();
+  EXPECT_EQ(Integer(GL_CURRENT_PROGRAM), 0);
 }
 
 TEST_F(DemoSceneTest, EntityAlphaReachesTheDrawOnlyForThatDraw) {
