@@ -210,4 +210,26 @@ TEST_F(ResourceManagerTest, MeshRequestsGoThroughTheLoaderOnceAndKnownNamesAnswe
   EXPECT_EQ(manager.meshIdByName.count("absent.obj"), 0u);
 }
 
+TEST_F(ResourceManagerTest, SecondMeshRequestAnswersQuietlyWithTheSameMesh) {
+  work.WriteFile("Assets/quad.obj", "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3\nf 1 3 4\n");
+  int first = -1;
+  int second = -1;
+  std::string out;
+  std::string err;
+  {
+    // Closed before the checks, so a failure's message reaches the terminal.
+    ConsoleCapture console;
+    first = manager.GetMesh("Assets/quad.obj");
+    second = manager.GetMesh("Assets/quad.obj");
+    out = console.Stdout(false);
+    err = console.Stderr(false);
+  }
+  EXPECT_EQ(first, 0);
+  EXPECT_EQ(second, first);
+  EXPECT_EQ(out, "Adding Mesh: Assets/quad.obj (first request)\n");
+  EXPECT_EQ(err, "");
+  EXPECT_EQ(manager.meshes.size(), 1u);
+  EXPECT_EQ(manager.meshIdByName, (std::map<std::string, int>{{"Assets/quad.obj", first}}));
+}
+
 }  // namespace
