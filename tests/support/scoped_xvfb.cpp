@@ -15,12 +15,12 @@ namespace {
 
 constexpr int StartTimeoutMs = 20000;
 
-[[noreturn]] void ExecXvfb(int displayFd) {
+[[noreturn]] void ExecXvfb(int displayFd, const std::string& screen) {
   const int devNull = open("/dev/null", O_WRONLY);
   dup2(devNull, STDOUT_FILENO);
   dup2(devNull, STDERR_FILENO);
   const std::string fd = std::to_string(displayFd);
-  execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
+  execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
          static_cast<char*>(nullptr));
   _exit(127);
 }
@@ -36,14 +36,14 @@ std::string ReadDisplayNumber(int fd) {
 
 }  // namespace
 
-ScopedXvfb::ScopedXvfb() {
+ScopedXvfb::ScopedXvfb(const std::string& screen) {
   int displayPipe[2];
   if (pipe(displayPipe) != 0) return;
   std::fflush(nullptr);
   pid_ = fork();
   if (pid_ == 0) {
     close(displayPipe[0]);
-    ExecXvfb(displayPipe[1]);
+    ExecXvfb(displayPipe[1], screen);
   }
   close(displayPipe[1]);
   const std::string number = pid_ > 0 ? ReadDisplayNumber(displayPipe[0]) : "";

@@ -5,10 +5,11 @@
 
 namespace brisa_test {
 
-// An X server of its own on a free display, stopped on destruction.
+// An X server of its own on a free display, stopped on destruction. `screen` is Xvfb's
+// WIDTHxHEIGHTxDEPTH for its one screen.
 class ScopedXvfb {
  public:
-  ScopedXvfb();
+  explicit ScopedXvfb(const std::string& screen = "1920x1080x24");
   ~ScopedXvfb();
   ScopedXvfb(const ScopedXvfb&) = delete;
   ScopedXvfb& operator=(const ScopedXvfb&) = delete;
