@@ -12,6 +12,7 @@
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
+#include "scene_fixture.h"
 
 namespace brisa_test {
 
@@ -54,6 +55,12 @@ void TimelineTest::TearDown() {
   windsurf.reset();
   plane.reset();
   flamingo.reset();
+}
+
+void TerrainTimelineTest::SetUp() {
+  ASSERT_TRUE(EnsureDemoScene().succeeded) << EnsureDemoScene().stderrText;
+  TimelineTest::SetUp();
+  plane = std::make_unique<Entity3DPlaneMusic>();
 }
 
 void TimelineTest::Frame(int32_t t, const FrameInput& input) {

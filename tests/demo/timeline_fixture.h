@@ -27,6 +27,13 @@ class TimelineTest : public ::testing::Test {
   static void Frame(int32_t t, int32_t order, int32_t row = 0);
 };
 
+// The same with a terrain as well. Making one requests its shader and heightmap, which needs GL, so
+// the show's scene is set up first (once per process) and the requests find what it loaded.
+class TerrainTimelineTest : public TimelineTest {
+ protected:
+  void SetUp() override;
+};
+
 // The timeline globals at load, for the tests' own set-up.
 void ResetTimelineGlobals();
 

@@ -21,6 +21,7 @@
 namespace {
 
 using brisa_test::FrameInput;
+using brisa_test::TerrainTimelineTest;
 using brisa_test::TimelineTest;
 
 constexpr int32_t T0 = 20000;
@@ -202,6 +203,54 @@ TEST_F(TimelineTest, TheTerrainRiseHappensOnlyInTheIntro) {
   Frame(T0, 1);
   EXPECT_FALSE(planeRiseStarted);
   EXPECT_EQ(planePitch.current, -40.0f);
+}
+
+TEST_F(TerrainTimelineTest, TheIntroHandsTheSettlingPitchAndHeightToTheTerrain) {
+  for (int frame = 0; frame < 5; ++frame) {
+    Frame(T0 + frame * 16, 1);
+    EXPECT_EQ(plane->cameraPitch, planePitch.current) << "frame " << frame;
+    EXPECT_EQ(plane->cameraOffset, glm::vec3(0.0f, planeHeight.current, 0.0f)) << "frame " << frame;
+  }
+  EXPECT_NEAR(plane->cameraPitch, -39.5f, 1e-4f);
+  EXPECT_NEAR(plane->cameraOffset.y, 1.95f, 1e-5f);
+
+  // From the windsurf section on, the terrain keeps whatever it was last handed.
+  timelineState = SceneWindsurf;
+  plane->cameraPitch = 5.0f;
+  plane->cameraOffset = glm::vec3(0.0f, 0.5f, 0.0f);
+  Frame(T0 + 100, 5);
+  EXPECT_EQ(plane->cameraPitch, 5.0f);
+  EXPECT_EQ(plane->cameraOffset, glm::vec3(0.0f, 0.5f, 0.0f));
+}
+
+// The terrain is compared with a copy of itself given the pulse by hand and updated once.
+TEST_F(TerrainTimelineTest, OnlyTheIntroAndTheWindsurfSectionHandTheTerrainThisFramesPulseAndUpdateIt) {
+  const struct {
+    int state;
+    bool terrainRuns;
+  } cases[] = {{SceneBeforeStart, false}, {SceneIntro, true},     {SceneWindsurf, true}, {SceneCredits, false},
+               {SceneShatter, false},     {SceneGreetings, false}, {ScenePapagayo, false}, {SceneFinale, false},
+               {7, false}};
+  constexpr float UntouchedAmplitude = 0.25f;  // below the pulse's floor
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "state " << c.state);
+    SetUp();
+    timelineState = c.state;
+    // Mid-decay, so this frame's pulse (0.75) differs from the last one (0.8).
+    beatPulse = 0.8f;
+    beatLatch = BeatLatched;
+    plane->amplitude = UntouchedAmplitude;
+    Entity3DPlaneMusic expected = *plane;
+    Frame(T0, 3);
+    ASSERT_NEAR(beatPulse, 0.75f, 1e-6f);
+    if (c.terrainRuns) {
+      expected.amplitude = beatPulse;
+      expected.Update();
+    }
+    EXPECT_EQ(plane->amplitude, expected.amplitude);
+    EXPECT_EQ(plane->cameraPosition, expected.cameraPosition);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(plane->tileOffsets[row].z, expected.tileOffsets[row].z) << row;
+  }
 }
 
 class FlamingoMeshTest : public TimelineTest {
