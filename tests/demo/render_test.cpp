@@ -38,6 +38,14 @@ bool Near(const Rgba& pixel, FixtureColor color) {
   return close(pixel.r, color.r) && close(pixel.g, color.g) && close(pixel.b, color.b);
 }
 
+// `top` blended at `alpha` over `under`, as the overlay's blend function mixes them.
+FixtureColor Over(FixtureColor top, uint8_t alpha, FixtureColor under) {
+  const auto mix = [alpha](int t, int u) {
+    return static_cast<uint8_t>((t * alpha + u * (255 - alpha) + 127) / 255);
+  };
+  return {mix(top.r, under.r), mix(top.g, under.g), mix(top.b, under.b)};
+}
+
 // The middle of a fixed sprite's destination in this build.
 struct Point {
   int x;
@@ -127,6 +135,51 @@ TEST_F(RenderDemoTest, FadeOverlayFollowsTheStateRule) {
   fade->alpha = 0;
   Draw(SceneIntro, 0);
   EXPECT_TRUE(IsBlack(Pixel(0, 0))) << Show(Pixel(0, 0)) << "alpha 0 draws no overlay, whatever argb holds";
+}
+
+// A half-opaque overlay over a sprite shows both, so the probe tells which was drawn last.
+TEST_F(RenderDemoTest, FadeOverlayIsDrawnOverTheSprites) {
+  struct Case {
+    const char* what;
+    int state;
+    int32_t order;
+    int32_t row;
+    Point probe;
+    FixtureColor sprite;
+  };
+  const int tileMiddle = 10 + TileSizePx / 2;
+  const Case cases[] = {
+      {"intro title card", SceneIntro, 0, 32, CentreOf(TitleCard1), brisa_test::TitleCard1Color},
+      {"windsurf logo", SceneWindsurf, 5, 0, CentreOf(LogoSprite), brisa_test::LogoColor},
+      {"credits title", SceneCredits, 8, 0,
+       {ScaleDesign(DesignCreditsX) + ScaleDesign(540), ScaleDesign(DesignCreditsTitleY) + ScaleDesign(30)},
+       brisa_test::CreditsTitleColors[0]},
+      {"shatter tile", SceneShatter, 15, 0, {tileMiddle, tileMiddle}, brisa_test::ParrotColor},
+      {"greeting", SceneGreetings, 20, 0, {110, 105}, brisa_test::GreetsColor},
+      {"finale lyrics", SceneFinale, 26, 0, {20, 110}, brisa_test::LyricsColors[2]},
+  };
+  creditsTitleRect = {0, 0, 1080, 60};
+  // Cut from the one-colour parrot picture, which leaves the shared "Screenshot" texture as it is.
+  tiles->renderTexture = papagayoTexture;
+  for (glm::vec3& at : tiles->positions) at = {0.0f, static_cast<float>(ScreenHeight), 0.0f};
+  tiles->positions[0] = {10.0f, 10.0f, 0.0f};
+  greets->state = GreetHolding;
+  greets->alpha = 255;
+  greets->position = {100.0f, 100.0f};
+  greets->appearMs = demoClock.timeMs;
+  lyricsRect = {0, 128, 2048, 64};
+  lyricsPosition = {10.0f, 100.0f};
+  constexpr FixtureColor White{255, 255, 255};
+  constexpr uint8_t HalfOpaque = 128;
+  fade->alpha = HalfOpaque;
+  fade->argb = 0x80FFFFFFu;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Draw(c.state, c.order, c.row);
+    const Rgba seen = Pixel(c.probe.x, c.probe.y);
+    EXPECT_TRUE(Near(seen, Over(White, HalfOpaque, c.sprite))) << Show(seen) << ": the sprite's own colour means the "
+                                                                   "overlay went under it";
+  }
 }
 
 TEST_F(RenderDemoTest, StatesOutsideTheShowDrawOnlyTheClear) {
