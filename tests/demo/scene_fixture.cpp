@@ -31,6 +31,20 @@ const DemoSceneSetUp& EnsureDemoScene() {
   return setUp;
 }
 
+namespace {
+
+// The scene is set up before any test runs, so the ids it fixes are the same whatever order the
+// tests run in, and later requests or registrations of a test come after them.
+class DemoSceneFirst : public ::testing::Environment {
+ public:
+  void SetUp() override { EnsureDemoScene(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const demoSceneFirst =
+    ::testing::AddGlobalTestEnvironment(new DemoSceneFirst);
+
+}  // namespace
+
 SceneStateGuard::SceneStateGuard() : saved_(SceneState::Capture()) {}
 
 SceneStateGuard::~SceneStateGuard() {

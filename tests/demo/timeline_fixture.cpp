@@ -2,6 +2,7 @@
 #include "timeline_fixture.h"
 
 #include <memory>
+#include <optional>
 
 #include "demo/entity3d.h"
 #include "demo/fade.h"
@@ -13,6 +14,7 @@
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
 #include "scene_fixture.h"
+#include "support/scene_state.h"
 
 namespace brisa_test {
 
@@ -36,7 +38,50 @@ void ResetTimelineGlobals() {
   demoClock = DemoClock{};
 }
 
+struct SetAsideScene {
+  std::unique_ptr<Entity3D> flamingo;
+  std::unique_ptr<Entity3DPlaneMusic> plane;
+  std::unique_ptr<Entity3D> windsurf;
+  std::unique_ptr<TileShatter> tiles;
+  std::unique_ptr<Fade> fade;
+  std::unique_ptr<Greets> greets;
+  int32_t flamingoMeshIndex = -1;
+  int32_t flamingoFullCount = 0;
+  std::optional<SceneState> state;  // only when set-up had filled every owner
+};
+
+namespace {
+
+std::shared_ptr<SetAsideScene> SetSceneAside() {
+  auto scene = std::make_shared<SetAsideScene>();
+  if (flamingo && plane && windsurf && tiles && fade && greets) scene->state = SceneState::Capture();
+  scene->flamingoMeshIndex = flamingoMeshIndex;
+  scene->flamingoFullCount = flamingoFullCount;
+  scene->flamingo = std::move(flamingo);
+  scene->plane = std::move(plane);
+  scene->windsurf = std::move(windsurf);
+  scene->tiles = std::move(tiles);
+  scene->fade = std::move(fade);
+  scene->greets = std::move(greets);
+  return scene;
+}
+
+void GiveSceneBack(SetAsideScene& scene) {
+  flamingo = std::move(scene.flamingo);
+  plane = std::move(scene.plane);
+  windsurf = std::move(scene.windsurf);
+  tiles = std::move(scene.tiles);
+  fade = std::move(scene.fade);
+  greets = std::move(scene.greets);
+  flamingoMeshIndex = scene.flamingoMeshIndex;
+  flamingoFullCount = scene.flamingoFullCount;
+  if (scene.state) scene.state->Restore();
+}
+
+}  // namespace
+
 void TimelineTest::SetUp() {
+  setAside_ = SetSceneAside();
   ResetTimelineGlobals();
   gEngine = Engine::Instance();
   CreateResourceManager();
@@ -55,6 +100,8 @@ void TimelineTest::TearDown() {
   windsurf.reset();
   plane.reset();
   flamingo.reset();
+  if (setAside_) GiveSceneBack(*setAside_);
+  setAside_.reset();
 }
 
 void TerrainTimelineTest::SetUp() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,13 @@ struct FrameInput {
   int32_t channel0Note = 0;
 };
 
+// The scene objects and ids of the process, while a timeline test runs without them.
+struct SetAsideScene;
+
 // Puts every timeline global back to its value at load, makes fresh fade, tiles, greets, flamingo
 // and windsurfer records (no terrain: it needs GL), an engine record without a window and a
-// resource manager; releases the records afterwards.
+// resource manager; releases the records afterwards. A scene set up by an earlier test is set aside
+// meanwhile and given back, so scene and timeline tests may run in any order.
 class TimelineTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -25,6 +30,9 @@ class TimelineTest : public ::testing::Test {
   // Sets the clock and the snapshot for one frame, then runs the timeline update.
   static void Frame(int32_t t, const FrameInput& input);
   static void Frame(int32_t t, int32_t order, int32_t row = 0);
+
+ private:
+  std::shared_ptr<SetAsideScene> setAside_;
 };
 
 // The same with a terrain as well. Making one requests its shader and heightmap, which needs GL, so
