@@ -11,7 +11,7 @@
 #include "bench/song_module.h"
 #include "bench/stopwatch.h"
 #include "demo/audio.h"
-#include "support/offline_pacing.h"
+#include "tools/capture/offline_pacing.h"
 
 namespace brisa_bench {
 
@@ -26,7 +26,7 @@ void BenchAudioCallback(benchmark::State& state) {
     state.SkipWithError("the song cannot be loaded from Assets/sorvane.mod");
     return;
   }
-  std::vector<Uint8> buffer(static_cast<size_t>(brisa_test::MixBufferBytes));
+  std::vector<Uint8> buffer(static_cast<size_t>(show_capture::MixBufferBytes));
   const int length = static_cast<int>(buffer.size());
   Samples wall;
   Samples cpu;

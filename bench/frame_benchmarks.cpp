@@ -21,7 +21,7 @@
 #include "demo/scene.h"
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
-#include "support/offline_pacing.h"
+#include "tools/capture/offline_pacing.h"
 
 namespace brisa_bench {
 
@@ -67,7 +67,7 @@ FrameSample PlayFrame(int32_t timeMs) {
 // Plays frames on from a moment at 60 Hz and puts the show back to it every `windowFrames`.
 class SectionReplay {
  public:
-  SectionReplay(const brisa_test::SceneState& moment, int windowFrames)
+  SectionReplay(const show_capture::SceneState& moment, int windowFrames)
       : moment_(moment), windowFrames_(windowFrames) {}
 
   FrameSample Next() {
@@ -76,7 +76,7 @@ class SectionReplay {
       momentClockMs_ = demoClock.timeMs;
     }
     ++frameInWindow_;
-    const int32_t timeMs = brisa_test::FrameClockMs(frameInWindow_, momentClockMs_);
+    const int32_t timeMs = show_capture::FrameClockMs(frameInWindow_, momentClockMs_);
     if (frameInWindow_ == windowFrames_) frameInWindow_ = 0;
     return PlayFrame(timeMs);
   }
@@ -84,7 +84,7 @@ class SectionReplay {
   void Rewind() { frameInWindow_ = 0; }
 
  private:
-  const brisa_test::SceneState& moment_;
+  const show_capture::SceneState& moment_;
   int windowFrames_;
   int frameInWindow_ = 0;
   int32_t momentClockMs_ = 0;

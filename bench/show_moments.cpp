@@ -16,7 +16,7 @@
 #include "demo/scene.h"
 #include "demo/screen_grab.h"
 #include "demo/timeline.h"
-#include "support/offline_show.h"
+#include "tools/capture/offline_show.h"
 
 namespace brisa_bench {
 
@@ -74,13 +74,13 @@ void CaptureReached(ShowCapture& capture) {
   for (int i = 0; i < SectionCount; ++i) {
     const SectionMoment& moment = SectionMoments[i];
     if (capture.moments[i] || !moment.reached()) continue;
-    const brisa_test::SceneState live = brisa_test::SceneState::Capture();
+    const show_capture::SceneState live = show_capture::SceneState::Capture();
     if (moment.arrange == nullptr) {
       capture.moments[i] = live;
       continue;
     }
     moment.arrange();
-    capture.moments[i] = brisa_test::SceneState::Capture();
+    capture.moments[i] = show_capture::SceneState::Capture();
     live.Restore();
   }
 }
@@ -97,7 +97,7 @@ void MeasuredUpdate(ShowCapture& capture) {
 }
 
 void Drive(ShowCapture& capture) {
-  brisa_test::OfflineShow show(SongStartClockMs, brisa_test::MixedBytes::Dropped);
+  show_capture::OfflineShow show(SongStartClockMs, show_capture::MixedBytes::Dropped);
   const std::function<void()> update = [&capture] { MeasuredUpdate(capture); };
   while (show.PlayFrame(update)) {
     DrawLastCreditsFrame();

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "bench/stopwatch.h"
-#include "support/scene_state.h"
+#include "tools/capture/scene_state.h"
 
 namespace brisa_bench {
 
@@ -25,7 +25,7 @@ extern const SectionMoment SectionMoments[SectionCount];
 
 // What the drive through the song found and measured.
 struct ShowCapture {
-  std::optional<brisa_test::SceneState> moments[SectionCount];
+  std::optional<show_capture::SceneState> moments[SectionCount];
   int64_t frames = 0;
   // UpdateDemo over every frame of the song, cue frames included.
   Samples updateCpuSeconds;

@@ -1,12 +1,12 @@
 // The capture program's arguments and its choice of frames.
-#include "capture_options.h"
+#include "tools/capture/capture_options.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "frame_selection.h"
+#include "tools/capture/frame_selection.h"
 
 namespace show_capture {
 namespace {

@@ -13,7 +13,7 @@
 #include "image_probes.h"
 #include "program_run.h"
 #include "support/work_dir.h"
-#include "wav_file.h"
+#include "tools/capture/wav_file.h"
 
 namespace show_capture {
 namespace {

@@ -6,22 +6,13 @@
 
 #include "demo/audio.h"
 #include "demo/module_player.h"
-#include "show_driver.h"
 #include "support/mod_fixture.h"
-#include "support/offline_pacing.h"
-#include "support/soundtrack_mixer.h"
+#include "tools/capture/offline_pacing.h"
+#include "tools/capture/show_driver.h"
+#include "tools/capture/soundtrack_mixer.h"
 
 namespace show_capture {
 namespace {
-
-using brisa_test::BuffersTakenBy;
-using brisa_test::FrameClockMs;
-using brisa_test::FramePlaybackMs;
-using brisa_test::MixBufferBytes;
-using brisa_test::MixBufferFrames;
-using brisa_test::MixBytesPerFrame;
-using brisa_test::MixRateHz;
-using brisa_test::SoundtrackMixer;
 
 TEST(ShowPacing, FramesFollowASixtyHertzDisplayInWholeMilliseconds) {
   struct Case {

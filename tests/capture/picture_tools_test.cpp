@@ -1,10 +1,10 @@
 // Pictures as the captures handle them: flips, shrinks, contact sheets, area measures, sprite matches.
 #include <gtest/gtest.h>
 
-#include "contact_sheet.h"
 #include "image_probes.h"
-#include "rgb_image.h"
 #include "sprite_art.h"
+#include "tools/capture/contact_sheet.h"
+#include "tools/capture/rgb_image.h"
 
 namespace show_capture {
 namespace {

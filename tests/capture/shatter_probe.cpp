@@ -5,7 +5,7 @@
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
-#include "framebuffer_readback.h"
+#include "tools/capture/framebuffer_readback.h"
 
 namespace show_capture {
 

@@ -7,7 +7,7 @@
 #include "demo/fade.h"
 #include "demo/render.h"
 #include "demo/scene.h"
-#include "framebuffer_readback.h"
+#include "tools/capture/framebuffer_readback.h"
 
 namespace show_capture {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "demo/music_state.h"
-#include "rgb_image.h"
-#include "show_driver.h"
+#include "tools/capture/rgb_image.h"
+#include "tools/capture/show_driver.h"
 
 class Entity3D;
 

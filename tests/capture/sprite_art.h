@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "image_probes.h"
-#include "rgb_image.h"
+#include "tools/capture/rgb_image.h"
 
 namespace show_capture {
 

@@ -8,16 +8,10 @@
 
 #include "demo/timeline.h"
 #include "show_record.h"
-#include "support/offline_pacing.h"
+#include "tools/capture/offline_pacing.h"
 
 namespace show_capture {
 namespace {
-
-using brisa_test::DisplayRateHz;
-using brisa_test::MixBufferBytes;
-using brisa_test::MixBufferFrames;
-using brisa_test::MixBytesPerFrame;
-using brisa_test::MixRateHz;
 
 // Share of the screen a model covers when it is there, well below what each one draws.
 constexpr double ModelVisible = 0.004;

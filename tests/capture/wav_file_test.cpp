@@ -1,5 +1,5 @@
 // The soundtrack's RIFF WAVE header and file.
-#include "wav_file.h"
+#include "tools/capture/wav_file.h"
 
 #include <gtest/gtest.h>
 

@@ -45,7 +45,7 @@ class DemoSceneFirst : public ::testing::Environment {
 
 }  // namespace
 
-SceneStateGuard::SceneStateGuard() : saved_(SceneState::Capture()) {}
+SceneStateGuard::SceneStateGuard() : saved_(show_capture::SceneState::Capture()) {}
 
 SceneStateGuard::~SceneStateGuard() {
   saved_.Restore();

@@ -13,7 +13,7 @@
 #include "demo/music_state.h"
 #include "demo/tile_shatter.h"
 #include "support/gl_context.h"
-#include "support/scene_state.h"
+#include "tools/capture/scene_state.h"
 
 namespace brisa_test {
 
@@ -37,7 +37,7 @@ class SceneStateGuard {
   SceneStateGuard& operator=(const SceneStateGuard&) = delete;
 
  private:
-  SceneState saved_;
+  show_capture::SceneState saved_;
 };
 
 // Tests that draw through the set-up scene; each starts from, and leaves, the scene as set up.

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-namespace brisa_test {
+namespace show_capture {
 
 struct SceneStateData;
 
@@ -18,4 +18,4 @@ class SceneState {
   std::shared_ptr<const SceneStateData> data_;
 };
 
-}  // namespace brisa_test
+}  // namespace show_capture

@@ -5,7 +5,7 @@
 
 #include "demo/audio.h"
 
-namespace brisa_test {
+namespace show_capture {
 
 constexpr int DisplayRateHz = 60;
 // The device format the program asks for: 16-bit stereo in buffers of the callback's size.
@@ -25,4 +25,4 @@ int32_t FrameClockMs(int64_t frame, int32_t clockStartMs);
 // display time, by at most one buffer.
 int64_t BuffersTakenBy(int64_t playbackMs);
 
-}  // namespace brisa_test
+}  // namespace show_capture

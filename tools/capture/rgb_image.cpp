@@ -1,5 +1,5 @@
 // Pixel access, flipping, box-filter shrinking and pasting of RGB pictures.
-#include "rgb_image.h"
+#include "tools/capture/rgb_image.h"
 
 #include <algorithm>
 #include <cstring>

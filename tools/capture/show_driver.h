@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "support/offline_show.h"
+#include "tools/capture/offline_show.h"
 
 namespace show_capture {
 
@@ -12,9 +12,9 @@ namespace show_capture {
 constexpr int32_t ClockStartMs = 1000;
 
 // A played frame as the observers see it.
-struct ShowFrame : brisa_test::OfflineFrame {
+struct ShowFrame : OfflineFrame {
   ShowFrame() = default;
-  explicit ShowFrame(const brisa_test::OfflineFrame& played) : OfflineFrame(played) {}
+  explicit ShowFrame(const OfflineFrame& played) : OfflineFrame(played) {}
 
   int timelineState = 0;  // after the frame's UpdateDemo
   // The frame the screen grab keeps: the credits are on and the next frame enters the shatter.

@@ -1,5 +1,5 @@
 // glReadPixels into RGB pictures.
-#include "framebuffer_readback.h"
+#include "tools/capture/framebuffer_readback.h"
 
 #include <glad/gl.h>
 

@@ -1,5 +1,5 @@
 // Matching show frames against the captures asked for.
-#include "frame_selection.h"
+#include "tools/capture/frame_selection.h"
 
 #include <cstdio>
 #include <utility>

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "capture_options.h"
-#include "capture_recorder.h"
 #include "demo/close_engine.h"
-#include "png_file.h"
-#include "show_driver.h"
-#include "wav_file.h"
+#include "tools/capture/capture_options.h"
+#include "tools/capture/capture_recorder.h"
+#include "tools/capture/png_file.h"
+#include "tools/capture/show_driver.h"
+#include "tools/capture/wav_file.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "rgb_image.h"
+#include "tools/capture/rgb_image.h"
 
 namespace show_capture {
 

@@ -1,5 +1,5 @@
 // The offline main loop: the program's start-up, then every frame of the song shown to the observer.
-#include "show_driver.h"
+#include "tools/capture/show_driver.h"
 
 #include <SDL.h>
 
@@ -40,7 +40,7 @@ ShowOutcome StartShow() {
 }
 
 // The observers' view of the frame just played, after its UpdateDemo.
-ShowFrame SeenFrame(const brisa_test::OfflineFrame& played) {
+ShowFrame SeenFrame(const OfflineFrame& played) {
   ShowFrame frame(played);
   frame.timelineState = timelineState;
   frame.lastCreditsFrame =
@@ -67,7 +67,7 @@ ShowRun PlayShow(ShowObserver& observer) {
   ShowRun run;
   run.outcome = StartShow();
   if (run.outcome != ShowOutcome::Played) return run;
-  brisa_test::OfflineShow show(ClockStartMs, brisa_test::MixedBytes::Kept);
+  OfflineShow show(ClockStartMs, MixedBytes::Kept);
   while (show.PlayFrame()) PresentFrame(observer, SeenFrame(show.frame()), run);
   ModPlug_Unload(songModule);
   songModule = nullptr;

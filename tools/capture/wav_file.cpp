@@ -1,16 +1,14 @@
 // RIFF WAVE header and file writing for the mixed soundtrack.
-#include "wav_file.h"
+#include "tools/capture/wav_file.h"
 
 #include <fstream>
 #include <limits>
 
-#include "support/offline_pacing.h"
+#include "tools/capture/offline_pacing.h"
 
 namespace show_capture {
 
 namespace {
-
-using brisa_test::MixRateHz;
 
 constexpr uint16_t PcmFormat = 1;
 constexpr uint16_t Channels = 2;

@@ -1,13 +1,13 @@
 // Stepping the song and the timeline together, the display's frame clock leading the mix.
-#include "support/offline_show.h"
+#include "tools/capture/offline_show.h"
 
 #include "demo/audio.h"
 #include "demo/demo_clock.h"
 #include "demo/music_snapshot.h"
 #include "demo/timeline.h"
-#include "support/offline_pacing.h"
+#include "tools/capture/offline_pacing.h"
 
-namespace brisa_test {
+namespace show_capture {
 
 OfflineShow::OfflineShow(int32_t clockStartMs, MixedBytes mixed) : clockStartMs_(clockStartMs), mixer_(mixed) {
   timelineState = SceneIntro;
@@ -43,4 +43,4 @@ bool OfflineShow::PlayFrame() {
   return PlayFrame(UpdateDemo);
 }
 
-}  // namespace brisa_test
+}  // namespace show_capture

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "contact_sheet.h"
-#include "frame_selection.h"
-#include "show_driver.h"
+#include "tools/capture/contact_sheet.h"
+#include "tools/capture/frame_selection.h"
+#include "tools/capture/show_driver.h"
 
 namespace show_capture {
 

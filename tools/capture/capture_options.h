@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame_selection.h"
+#include "tools/capture/frame_selection.h"
 
 namespace show_capture {
 

@@ -1,7 +1,7 @@
 // The display and sound-device pacing of an offline show, in integer arithmetic.
-#include "support/offline_pacing.h"
+#include "tools/capture/offline_pacing.h"
 
-namespace brisa_test {
+namespace show_capture {
 
 namespace {
 
@@ -22,4 +22,4 @@ int64_t BuffersTakenBy(int64_t playbackMs) {
   return playbackMs * MixRateHz / (MixBufferFrames * MsPerSecond) + 1;
 }
 
-}  // namespace brisa_test
+}  // namespace show_capture

@@ -1,5 +1,5 @@
 // Laying thumbnails of the show out on one sheet.
-#include "contact_sheet.h"
+#include "tools/capture/contact_sheet.h"
 
 #include <algorithm>
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "demo/music_state.h"
-#include "support/soundtrack_mixer.h"
+#include "tools/capture/soundtrack_mixer.h"
 
-namespace brisa_test {
+namespace show_capture {
 
 struct OfflineFrame {
   int64_t index = 0;
@@ -53,4 +53,4 @@ class OfflineShow {
   int64_t framesPlayed_ = 0;
 };
 
-}  // namespace brisa_test
+}  // namespace show_capture

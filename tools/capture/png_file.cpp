@@ -1,5 +1,5 @@
 // PNG output through stb_image_write.
-#include "png_file.h"
+#include "tools/capture/png_file.h"
 
 #include <stb_image_write.h>
 

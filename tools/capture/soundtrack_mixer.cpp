@@ -1,10 +1,10 @@
 // Mixing the song in device-sized buffers with the program's audio callback.
-#include "support/soundtrack_mixer.h"
+#include "tools/capture/soundtrack_mixer.h"
 
 #include "demo/audio.h"
-#include "support/offline_pacing.h"
+#include "tools/capture/offline_pacing.h"
 
-namespace brisa_test {
+namespace show_capture {
 
 bool SoundtrackMixer::MixUntil(int64_t buffers) {
   uint8_t buffer[MixBufferBytes];
@@ -21,4 +21,4 @@ bool SoundtrackMixer::MixUntil(int64_t buffers) {
   return !ended_;
 }
 
-}  // namespace brisa_test
+}  // namespace show_capture

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace brisa_test {
+namespace show_capture {
 
 // A whole song's bytes are tens of megabytes: a caller that only plays the show drops them.
 enum class MixedBytes { Kept, Dropped };
@@ -30,4 +30,4 @@ class SoundtrackMixer {
   std::vector<uint8_t> bytes_;
 };
 
-}  // namespace brisa_test
+}  // namespace show_capture

@@ -1,5 +1,5 @@
 // Capturing and restoring the timeline's state: owned objects by value, globals, clock and camera.
-#include "support/scene_state.h"
+#include "tools/capture/scene_state.h"
 
 #include "demo/entity3d.h"
 #include "demo/fade.h"
@@ -11,7 +11,7 @@
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
 
-namespace brisa_test {
+namespace show_capture {
 
 struct SceneStateData {
   Entity3D flamingo;
@@ -82,4 +82,4 @@ void SceneState::Restore() const {
   lyricsPosition = saved.lyricsAt;
 }
 
-}  // namespace brisa_test
+}  // namespace show_capture

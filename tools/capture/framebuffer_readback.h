@@ -1,7 +1,7 @@
 // Reading pictures back from the window and from render textures.
 #pragma once
 
-#include "rgb_image.h"
+#include "tools/capture/rgb_image.h"
 
 namespace show_capture {
 

@@ -1,12 +1,12 @@
 // Turning picked frames into PNG files and contact-sheet cells.
-#include "capture_recorder.h"
+#include "tools/capture/capture_recorder.h"
 
 #include <cstdio>
 #include <utility>
 
 #include "config/screen.h"
-#include "framebuffer_readback.h"
-#include "png_file.h"
+#include "tools/capture/framebuffer_readback.h"
+#include "tools/capture/png_file.h"
 
 namespace show_capture {
 

@@ -1,5 +1,5 @@
 // Parsing the capture program's arguments.
-#include "capture_options.h"
+#include "tools/capture/capture_options.h"
 
 #include <cctype>
 
