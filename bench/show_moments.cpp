@@ -10,11 +10,10 @@
 #include "config/screen.h"
 #include "demo/audio.h"
 #include "demo/fade.h"
+#include "demo/frame_picture.h"
 #include "demo/greets.h"
 #include "demo/music_state.h"
-#include "demo/render.h"
 #include "demo/scene.h"
-#include "demo/screen_grab.h"
 #include "demo/timeline.h"
 #include "tools/capture/offline_show.h"
 
@@ -64,8 +63,7 @@ void LyricsOverTiles() {
 // One frame of the credits drawn and kept as the main loop presents it, for the grab to cut.
 void DrawLastCreditsFrame() {
   if (timelineState == SceneCredits && Order(LastCreditsOrder) && musicSnapshot.row == LastRow) {
-    RenderDemo();
-    KeepPresentedFrame();
+    DrawFrame();
     glFinish();
   }
 }

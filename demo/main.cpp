@@ -6,12 +6,11 @@
 #include "demo/audio.h"
 #include "demo/close_engine.h"
 #include "demo/demo_clock.h"
+#include "demo/frame_picture.h"
 #include "demo/module_player.h"
 #include "demo/music_snapshot.h"
 #include "demo/pause.h"
-#include "demo/render.h"
 #include "demo/scene.h"
-#include "demo/screen_grab.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -69,12 +68,8 @@ int main(int /*argc*/, char** /*argv*/) {
     AdvanceDemoClock(demoClock, SDL_GetTicks());
     TakeMusicSnapshot(songModule, audioDevice, musicSnapshot);
     UpdateDemo();
-    RenderDemo();
-    KeepPresentedFrame();
-    SDL_GL_SwapWindow(gEngine->window);
-    // A swap that presents nothing (offscreen, no vsync) would let the driver queue frames without
-    // bound, and the show would fall behind its music.
-    glFlush();
+    DrawFrame();
+    PresentFrame();
   }
 
   SDL_PauseAudioDevice(audioDevice, 1);

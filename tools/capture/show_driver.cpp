@@ -2,12 +2,12 @@
 #include "tools/capture/show_driver.h"
 
 #include <SDL.h>
+#include <glad/gl.h>
 
 #include "demo/audio.h"
+#include "demo/frame_picture.h"
 #include "demo/module_player.h"
-#include "demo/render.h"
 #include "demo/scene.h"
-#include "demo/screen_grab.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -48,16 +48,31 @@ ShowFrame SeenFrame(const OfflineFrame& played) {
   return frame;
 }
 
+// A swap leaves the window's back buffer undefined, but the offscreen driver keeps the frame there.
+// Filling it with a colour no frame has makes the show fail here as it would on a real display,
+// should it read a presented frame back.
+void SpoilBackBuffer() {
+  constexpr GLfloat NoFrameColor[4] = {1.0f, 0.0f, 1.0f, 1.0f};
+  GLfloat clearColor[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glClearColor(NoFrameColor[0], NoFrameColor[1], NoFrameColor[2], NoFrameColor[3]);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(clearColor[0], clearColor[1], clearColor[2], clearColor[3]);
+}
+
 // The rest of the frame in the main loop's order: drawn when wanted, shown to the observer, presented.
-void PresentFrame(ShowObserver& observer, const ShowFrame& frame, ShowRun& run) {
+void FinishFrame(ShowObserver& observer, const ShowFrame& frame, ShowRun& run) {
   const bool rendered = observer.WantsPicture(frame) || frame.lastCreditsFrame;
   if (rendered) {
-    RenderDemo();
-    KeepPresentedFrame();
+    DrawFrame();
     ++run.renderedFrames;
   }
   observer.OnFrame(frame, rendered);
-  if (rendered) SDL_GL_SwapWindow(gEngine->window);
+  if (rendered) {
+    PresentFrame();
+    SpoilBackBuffer();
+  }
   ++run.frames;
 }
 
@@ -68,7 +83,7 @@ ShowRun PlayShow(ShowObserver& observer) {
   run.outcome = StartShow();
   if (run.outcome != ShowOutcome::Played) return run;
   OfflineShow show(ClockStartMs, MixedBytes::Kept);
-  while (show.PlayFrame()) PresentFrame(observer, SeenFrame(show.frame()), run);
+  while (show.PlayFrame()) FinishFrame(observer, SeenFrame(show.frame()), run);
   ModPlug_Unload(songModule);
   songModule = nullptr;
   run.soundtrack = show.TakeSoundtrack();
