@@ -6,11 +6,10 @@
 #include "demo/audio.h"
 #include "demo/close_engine.h"
 #include "demo/demo_clock.h"
-#include "demo/frame_picture.h"
 #include "demo/module_player.h"
-#include "demo/music_snapshot.h"
 #include "demo/pause.h"
 #include "demo/scene.h"
+#include "demo/show_loop.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -18,17 +17,6 @@
 namespace {
 
 constexpr Uint32 StartDelayMs = 1000;
-
-// Drains the queue; true when it held a quit or an Escape key press.
-bool QuitRequestedByEvents() {
-  bool quit = false;
-  SDL_Event event;
-  while (SDL_PollEvent(&event) != 0) {
-    if (event.type == SDL_QUIT) quit = true;
-    if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) quit = true;
-  }
-  return quit;
-}
 
 // The module cannot be played: release what is open and give up before the music starts.
 int AbandonWithoutSong(SDL_AudioDeviceID device) {
@@ -62,15 +50,7 @@ int main(int /*argc*/, char** /*argv*/) {
   StartDemoClock(demoClock, SDL_GetTicks());
   SDL_PauseAudioDevice(audioDevice, 0);
 
-  bool quitRequested = false;
-  while (lastAudioBytes != 0 && !quitRequested) {
-    quitRequested = QuitRequestedByEvents();
-    AdvanceDemoClock(demoClock, SDL_GetTicks());
-    TakeMusicSnapshot(songModule, audioDevice, musicSnapshot);
-    UpdateDemo();
-    DrawFrame();
-    PresentFrame();
-  }
+  RunShowLoop(audioDevice);
 
   SDL_PauseAudioDevice(audioDevice, 1);
   ModPlug_Unload(songModule);
