@@ -10,6 +10,7 @@
 #include "demo/pause.h"
 #include "demo/scene.h"
 #include "demo/show_loop.h"
+#include "demo/stop_song.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -52,10 +53,7 @@ int main(int /*argc*/, char** /*argv*/) {
 
   RunShowLoop(audioDevice);
 
-  SDL_PauseAudioDevice(audioDevice, 1);
-  ModPlug_Unload(songModule);
-  songModule = nullptr;
-  SDL_CloseAudioDevice(audioDevice);
+  StopSong(audioDevice);
   CloseEngine();
   return 0;
 }
