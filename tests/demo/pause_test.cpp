@@ -1,8 +1,17 @@
-// The pause layer prints its prompt and never waits for a key without a terminal.
+// The pause layer: its prompt, no wait without a terminal, and a terminal and signals left as found.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <pty.h>
+#include <signal.h>
+#include <termios.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstring>
+#include <iterator>
+#include <thread>
 
 #include "demo/pause.h"
 #include "support/console_capture.h"
@@ -26,12 +35,111 @@ class NoTerminalInput {
   int saved_;
 };
 
+// Standard input on the slave side of a new pseudo-terminal for the life of the object.
+class TerminalInput {
+ public:
+  TerminalInput() : saved_(dup(STDIN_FILENO)) {
+    if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) == 0) dup2(slave_, STDIN_FILENO);
+  }
+  ~TerminalInput() {
+    dup2(saved_, STDIN_FILENO);
+    for (int fd : {saved_, slave_, master_}) close(fd);
+  }
+
+  termios Settings() const {
+    termios settings{};
+    tcgetattr(slave_, &settings);
+    return settings;
+  }
+  void Type(char key) const { [[maybe_unused]] const ssize_t written = write(master_, &key, 1); }
+
+ private:
+  int saved_;
+  int master_ = -1;
+  int slave_ = -1;
+};
+
+void ProgramsOwnHandler(int) {}
+
+struct sigaction Disposition(int signalNumber) {
+  struct sigaction action {};
+  sigaction(signalNumber, nullptr, &action);
+  return action;
+}
+
+struct sigaction HandledBy(void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  return action;
+}
+
 TEST(Pause, PrintsThePromptAndReturnsAtOnceWithoutATerminal) {
   NoTerminalInput input;
   brisa_test::ConsoleCapture console;
   PauseForKey();
   EXPECT_EQ(console.Stdout(), "Press any key to continue . . .\n");
   EXPECT_EQ(console.Stderr(), "");
+}
+
+TEST(Pause, AKeyEndsTheWaitWithTheTerminalAndTheSignalsAsFound) {
+  // Only a signal at its default action is taken over while the key is awaited: a program that
+  // ignores hang-ups or handles terminate itself keeps doing so.
+  struct Watched {
+    int signalNumber;
+    void (*found)(int);
+    bool takenWhileWaiting;
+  };
+  const Watched watched[] = {
+      {SIGHUP, SIG_IGN, false}, {SIGINT, SIG_DFL, true},  {SIGQUIT, SIG_DFL, true},
+      {SIGTERM, ProgramsOwnHandler, false}, {SIGTSTP, SIG_DFL, true},
+  };
+  constexpr std::size_t WatchedCount = std::size(watched);
+  struct sigaction outside[WatchedCount] {};
+  struct sigaction found[WatchedCount] {};
+  for (std::size_t i = 0; i < WatchedCount; ++i) {
+    const struct sigaction set = HandledBy(watched[i].found);
+    sigaction(watched[i].signalNumber, &set, &outside[i]);
+    found[i] = Disposition(watched[i].signalNumber);
+  }
+  TerminalInput terminal;
+  const termios settingsFound = terminal.Settings();
+
+  bool sawTheWait = false;
+  struct sigaction whileWaiting[WatchedCount] {};
+  // Types the key once the wait is seen, or after a while regardless, so the test cannot hang.
+  std::thread typist([&] {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!sawTheWait && std::chrono::steady_clock::now() < giveUp) {
+      sawTheWait = (terminal.Settings().c_lflag & (ICANON | ECHO)) == 0;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    for (std::size_t i = 0; i < WatchedCount; ++i) whileWaiting[i] = Disposition(watched[i].signalNumber);
+    terminal.Type('k');
+  });
+  std::string printed;
+  {
+    brisa_test::ConsoleCapture console;
+    PauseForKey();
+    typist.join();
+    printed = console.Stdout();
+  }
+  const termios settingsLeft = terminal.Settings();
+  struct sigaction left[WatchedCount] {};
+  for (std::size_t i = 0; i < WatchedCount; ++i) {
+    sigaction(watched[i].signalNumber, &outside[i], &left[i]);
+  }
+
+  EXPECT_EQ(printed, "Press any key to continue . . .\n");
+  EXPECT_TRUE(sawTheWait) << "the key is read without echo, unbuffered";
+  EXPECT_EQ(settingsLeft.c_lflag, settingsFound.c_lflag);
+  EXPECT_EQ(settingsLeft.c_cc[VMIN], settingsFound.c_cc[VMIN]);
+  EXPECT_EQ(settingsLeft.c_cc[VTIME], settingsFound.c_cc[VTIME]);
+  for (std::size_t i = 0; i < WatchedCount; ++i) {
+    SCOPED_TRACE(strsignal(watched[i].signalNumber));
+    EXPECT_EQ(whileWaiting[i].sa_handler != watched[i].found, watched[i].takenWhileWaiting);
+    EXPECT_EQ(left[i].sa_handler, found[i].sa_handler);
+    EXPECT_EQ(left[i].sa_flags, found[i].sa_flags);
+  }
 }
 
 }  // namespace

@@ -2,9 +2,14 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
+#include <optional>
 #include <thread>
 
 #include "child_process.h"
@@ -14,6 +19,7 @@
 #include "support/mod_fixture.h"
 #include "support/scoped_xvfb.h"
 #include "support/work_dir.h"
+#include "terminal_job.h"
 
 namespace {
 
@@ -27,10 +33,14 @@ using brisa_test::ProgramErrors;
 using brisa_test::ReadFile;
 using brisa_test::ScopedWorkDir;
 using brisa_test::SongOffset;
+using brisa_test::TerminalJob;
 
 constexpr const char* Program = BRISA_DEMO_PROGRAM;
 constexpr const char* SoundFile = "sorvane-output.raw";
 constexpr int RunLimitSeconds = 240;
+constexpr const char* PausePrompt = "Press any key to continue . . .";
+// Each step once the prompt is up: no set-up is left to run, so a key or a signal acts at once.
+constexpr int PauseEndLimitSeconds = 60;
 
 // About two seconds of music: two orders of eight rows.
 ModFixture ShortSong() {
@@ -197,6 +207,81 @@ TEST(DemoProcess, AFailedSetUpPrintsTheManagersLinesThenPausesAndExitsOne) {
     }
     EXPECT_EQ(LastLine(run.out), "Press any key to continue . . .") << "the pause layer comes last";
     EXPECT_LE(FileSize(SoundFile), 0) << "the sound device was never opened";
+  }
+}
+
+std::string Hex(unsigned value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%x", value);
+  return text;
+}
+
+bool WaitingForAKey(const termios& settings) { return (settings.c_lflag & (ICANON | ECHO)) == 0; }
+
+::testing::AssertionResult SameSettings(const termios& now, const termios& found) {
+  if (now.c_iflag == found.c_iflag && now.c_oflag == found.c_oflag && now.c_cflag == found.c_cflag &&
+      now.c_lflag == found.c_lflag && std::equal(std::begin(now.c_cc), std::end(now.c_cc), std::begin(found.c_cc))) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "local modes " << Hex(now.c_lflag) << ", found " << Hex(found.c_lflag);
+}
+
+::testing::AssertionResult EndedAs(const std::optional<int>& status, int killedBy) {
+  if (!status) return ::testing::AssertionFailure() << "still running";
+  if (killedBy == 0 && WIFEXITED(*status) && WEXITSTATUS(*status) == 1) return ::testing::AssertionSuccess();
+  if (killedBy != 0 && WIFSIGNALED(*status) && WTERMSIG(*status) == killedBy) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "wait status " << Hex(static_cast<unsigned>(*status));
+}
+
+// Ctrl+Z at the prompt, then a continue as a shell's fg sends it.
+void SuspendAndContinue(TerminalJob& job, const termios& found) {
+  job.Type("\x1a");
+  const std::optional<int> stopped = job.NextStatus(PauseEndLimitSeconds);
+  ASSERT_TRUE(stopped && WIFSTOPPED(*stopped) && WSTOPSIG(*stopped) == SIGTSTP);
+  EXPECT_TRUE(SameSettings(job.Settings(), found)) << "while stopped";
+  job.Signal(SIGCONT);
+  const std::optional<int> continued = job.NextStatus(PauseEndLimitSeconds);
+  ASSERT_TRUE(continued && WIFCONTINUED(*continued));
+  ASSERT_TRUE(job.WaitForSettings(WaitingForAKey, PauseEndLimitSeconds)) << "the wait goes on";
+}
+
+TEST(DemoProcess, HoweverThePauseAfterAFailedSetUpEndsTheTerminalIsLeftAsFound) {
+  // Typed bytes act through the terminal, whose control characters raise signals; `sent` comes
+  // from another process. `killedBy` 0: the key ends the wait and the program exits with code 1.
+  struct Ending {
+    const char* what;
+    bool suspendedFirst;
+    const char* typed;
+    int sent;
+    int killedBy;
+  };
+  const Ending endings[] = {
+      {"a key", false, "k", 0, 0},
+      {"Ctrl+C", false, "\x03", 0, SIGINT},
+      {"Ctrl+\\", false, "\x1c", 0, SIGQUIT},
+      {"SIGTERM", false, "", SIGTERM, SIGTERM},
+      {"SIGHUP", false, "", SIGHUP, SIGHUP},
+      {"Ctrl+Z, continue, a key", true, "k", 0, 0},
+      {"Ctrl+Z, continue, Ctrl+C", true, "\x03", 0, SIGINT},
+  };
+  for (const Ending& ending : endings) {
+    SCOPED_TRACE(ending.what);
+    ScopedWorkDir dir;
+    brisa_test::WriteDemoAssets(dir, ShortSong(), true);
+    std::remove("Assets/greets.png");
+    TerminalJob job(Program, Offscreen());
+    const termios found = job.Settings();
+    ASSERT_TRUE(job.WaitForOutput(PausePrompt, RunLimitSeconds)) << job.Output();
+    ASSERT_TRUE(job.WaitForSettings(WaitingForAKey, RunLimitSeconds)) << "the key is read without echo, unbuffered";
+    if (ending.suspendedFirst) SuspendAndContinue(job, found);
+    if (HasFatalFailure()) return;
+    job.Type(ending.typed);
+    if (ending.sent != 0) job.Signal(ending.sent);
+    EXPECT_TRUE(EndedAs(job.NextStatus(PauseEndLimitSeconds), ending.killedBy));
+    EXPECT_TRUE(SameSettings(job.Settings(), found));
+    const std::string tail = std::string(PausePrompt) + (ending.killedBy == 0 ? "\r\n" : "");
+    const std::string& output = job.Output();
+    EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail) << "nothing echoed";
   }
 }
 
