@@ -24,17 +24,26 @@ struct sigaction stopAction {};
 
 void RestoreTerminal() { tcsetattr(STDIN_FILENO, TCSANOW, &terminalFound); }
 
-// Installed with SA_RESETHAND, so the raised signal meets its default action once this returns.
-void RestoreThenEnd(int signalNumber) {
-  RestoreTerminal();
+void TakeDefaultAction(int signalNumber) {
+  struct sigaction defaultAction {};
+  defaultAction.sa_handler = SIG_DFL;
+  sigaction(signalNumber, &defaultAction, nullptr);
   raise(signalNumber);
+}
+
+// The raised signal, blocked while this runs, ends the process once it returns.
+void RestoreThenEnd(int signalNumber) {
+  const int savedErrno = errno;
+  RestoreTerminal();
+  TakeDefaultAction(signalNumber);
+  errno = savedErrno;
 }
 
 // Stops with the terminal as found; once continued, waits on in non-canonical mode.
 void RestoreThenStop(int signalNumber) {
   const int savedErrno = errno;
   RestoreTerminal();
-  raise(signalNumber);
+  TakeDefaultAction(signalNumber);
   sigset_t stop;
   sigemptyset(&stop);
   sigaddset(&stop, signalNumber);
@@ -55,7 +64,9 @@ struct sigaction HandlerAction(void (*handler)(int)) {
   struct sigaction action {};
   action.sa_handler = handler;
   action.sa_mask = WatchedSet();
-  action.sa_flags = SA_RESTART | SA_RESETHAND;
+  // No SA_RESTART: a sanitizer runtime that defers signals runs the handler only once the read
+  // gives up with EINTR.
+  action.sa_flags = 0;
   return action;
 }
 
@@ -104,8 +115,9 @@ void ReadOneKey() {
   const WatchedSignalsTaken signalsTaken;
   if (tcsetattr(STDIN_FILENO, TCSANOW, &terminalWaiting) != 0) return;
   char key = 0;
-  // A failed or interrupted read ends the wait as a key would.
-  [[maybe_unused]] const ssize_t got = read(STDIN_FILENO, &key, 1);
+  // A failed read (end of input, a hang-up) ends the wait as a key would.
+  while (read(STDIN_FILENO, &key, 1) < 0 && errno == EINTR) {
+  }
 }
 
 }  // namespace
