@@ -87,15 +87,16 @@ class WatchedSignalsTaken {
       sigaction(WatchedSignals[i], WatchedSignals[i] == SIGTSTP ? &stopAction : &endAction, nullptr);
     }
   }
-  // Blocked meanwhile, so that a signal on the way out meets a restored terminal and the
-  // disposition that was found.
+  // The watched signals are blocked meanwhile, so that one arriving on the way out meets the
+  // restored terminal and the disposition that was found.
   ~WatchedSignalsTaken() {
     const sigset_t watched = WatchedSet();
     sigset_t before;
     pthread_sigmask(SIG_BLOCK, &watched, &before);
     RestoreTerminal();
     for (std::size_t i = 0; i < WatchedCount; ++i) {
-      if (IsDefault(found_[i])) sigaction(WatchedSignals[i], &found_[i], nullptr);
+      const bool wasTaken = IsDefault(found_[i]);
+      if (wasTaken) sigaction(WatchedSignals[i], &found_[i], nullptr);
     }
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
   }

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <iterator>
 #include <thread>
 
@@ -46,6 +47,7 @@ class TerminalInput {
     for (int fd : {saved_, slave_, master_}) close(fd);
   }
 
+  bool Opened() const { return slave_ >= 0; }
   termios Settings() const {
     termios settings{};
     tcgetattr(slave_, &settings);
@@ -81,41 +83,46 @@ TEST(Pause, PrintsThePromptAndReturnsAtOnceWithoutATerminal) {
   EXPECT_EQ(console.Stderr(), "");
 }
 
+// Only a signal at its default action is taken over while the key is awaited: a program that
+// ignores hang-ups or handles terminate itself keeps doing so.
+struct Watched {
+  int signalNumber;
+  void (*found)(int);
+  bool takenWhileWaiting;
+};
+const Watched WatchedSignals[] = {
+    {SIGHUP, SIG_IGN, false}, {SIGINT, SIG_DFL, true},  {SIGQUIT, SIG_DFL, true},
+    {SIGTERM, ProgramsOwnHandler, false}, {SIGTSTP, SIG_DFL, true},
+};
+constexpr std::size_t WatchedCount = std::size(WatchedSignals);
+
+// Run on a second thread: types the key once the wait shows on the terminal, or after a while
+// regardless so that the test cannot hang, and notes the dispositions met meanwhile.
+void TypeOnceWaiting(const TerminalInput& terminal, bool& sawTheWait, struct sigaction* whileWaiting) {
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!sawTheWait && std::chrono::steady_clock::now() < giveUp) {
+    sawTheWait = (terminal.Settings().c_lflag & (ICANON | ECHO)) == 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  for (std::size_t i = 0; i < WatchedCount; ++i) whileWaiting[i] = Disposition(WatchedSignals[i].signalNumber);
+  terminal.Type('k');
+}
+
 TEST(Pause, AKeyEndsTheWaitWithTheTerminalAndTheSignalsAsFound) {
-  // Only a signal at its default action is taken over while the key is awaited: a program that
-  // ignores hang-ups or handles terminate itself keeps doing so.
-  struct Watched {
-    int signalNumber;
-    void (*found)(int);
-    bool takenWhileWaiting;
-  };
-  const Watched watched[] = {
-      {SIGHUP, SIG_IGN, false}, {SIGINT, SIG_DFL, true},  {SIGQUIT, SIG_DFL, true},
-      {SIGTERM, ProgramsOwnHandler, false}, {SIGTSTP, SIG_DFL, true},
-  };
-  constexpr std::size_t WatchedCount = std::size(watched);
+  TerminalInput terminal;
+  ASSERT_TRUE(terminal.Opened());
+  const termios settingsFound = terminal.Settings();
   struct sigaction outside[WatchedCount] {};
   struct sigaction found[WatchedCount] {};
   for (std::size_t i = 0; i < WatchedCount; ++i) {
-    const struct sigaction set = HandledBy(watched[i].found);
-    sigaction(watched[i].signalNumber, &set, &outside[i]);
-    found[i] = Disposition(watched[i].signalNumber);
+    const struct sigaction set = HandledBy(WatchedSignals[i].found);
+    sigaction(WatchedSignals[i].signalNumber, &set, &outside[i]);
+    found[i] = Disposition(WatchedSignals[i].signalNumber);
   }
-  TerminalInput terminal;
-  const termios settingsFound = terminal.Settings();
 
   bool sawTheWait = false;
   struct sigaction whileWaiting[WatchedCount] {};
-  // Types the key once the wait is seen, or after a while regardless, so the test cannot hang.
-  std::thread typist([&] {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!sawTheWait && std::chrono::steady_clock::now() < giveUp) {
-      sawTheWait = (terminal.Settings().c_lflag & (ICANON | ECHO)) == 0;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    for (std::size_t i = 0; i < WatchedCount; ++i) whileWaiting[i] = Disposition(watched[i].signalNumber);
-    terminal.Type('k');
-  });
+  std::thread typist(TypeOnceWaiting, std::cref(terminal), std::ref(sawTheWait), whileWaiting);
   std::string printed;
   {
     brisa_test::ConsoleCapture console;
@@ -126,7 +133,7 @@ TEST(Pause, AKeyEndsTheWaitWithTheTerminalAndTheSignalsAsFound) {
   const termios settingsLeft = terminal.Settings();
   struct sigaction left[WatchedCount] {};
   for (std::size_t i = 0; i < WatchedCount; ++i) {
-    sigaction(watched[i].signalNumber, &outside[i], &left[i]);
+    sigaction(WatchedSignals[i].signalNumber, &outside[i], &left[i]);
   }
 
   EXPECT_EQ(printed, "Press any key to continue . . .\n");
@@ -135,8 +142,8 @@ TEST(Pause, AKeyEndsTheWaitWithTheTerminalAndTheSignalsAsFound) {
   EXPECT_EQ(settingsLeft.c_cc[VMIN], settingsFound.c_cc[VMIN]);
   EXPECT_EQ(settingsLeft.c_cc[VTIME], settingsFound.c_cc[VTIME]);
   for (std::size_t i = 0; i < WatchedCount; ++i) {
-    SCOPED_TRACE(strsignal(watched[i].signalNumber));
-    EXPECT_EQ(whileWaiting[i].sa_handler != watched[i].found, watched[i].takenWhileWaiting);
+    SCOPED_TRACE(strsignal(WatchedSignals[i].signalNumber));
+    EXPECT_EQ(whileWaiting[i].sa_handler != WatchedSignals[i].found, WatchedSignals[i].takenWhileWaiting);
     EXPECT_EQ(left[i].sa_handler, found[i].sa_handler);
     EXPECT_EQ(left[i].sa_flags, found[i].sa_flags);
   }

@@ -270,6 +270,7 @@ TEST(DemoProcess, HoweverThePauseAfterAFailedSetUpEndsTheTerminalIsLeftAsFound) 
     brisa_test::WriteDemoAssets(dir, ShortSong(), true);
     std::remove("Assets/greets.png");
     TerminalJob job(Program, Offscreen());
+    ASSERT_TRUE(job.Started());
     const termios found = job.Settings();
     ASSERT_TRUE(job.WaitForOutput(PausePrompt, RunLimitSeconds)) << job.Output();
     ASSERT_TRUE(job.WaitForSettings(WaitingForAKey, RunLimitSeconds)) << "the key is read without echo, unbuffered";

@@ -20,6 +20,8 @@ class TerminalJob {
   TerminalJob(const TerminalJob&) = delete;
   TerminalJob& operator=(const TerminalJob&) = delete;
 
+  // False when no pseudo-terminal could be had or the job did not start.
+  bool Started() const { return job_ > 0; }
   // The terminal settings the job sees.
   termios Settings() const;
   // Waits until `done` holds for the settings; false when `timeoutSeconds` ran out.
