@@ -81,7 +81,8 @@ void GiveSceneBack(SetAsideScene& scene) {
 }  // namespace
 
 void TimelineTest::SetUp() {
-  setAside_ = SetSceneAside();
+  // Set aside only on the first call: a second one would set aside the fresh records instead.
+  if (!setAside_) setAside_ = SetSceneAside();
   ResetTimelineGlobals();
   gEngine = Engine::Instance();
   CreateResourceManager();

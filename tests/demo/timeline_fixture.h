@@ -24,6 +24,7 @@ struct SetAsideScene;
 // meanwhile and given back, so scene and timeline tests may run in any order.
 class TimelineTest : public ::testing::Test {
  protected:
+  // A test may call it again to start afresh.
   void SetUp() override;
   void TearDown() override;
 
