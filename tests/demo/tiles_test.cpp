@@ -9,6 +9,7 @@
 #include "config/screen.h"
 #include "demo/tile_shatter.h"
 #include "resources/resource_manager.h"
+#include "support/registrations_guard.h"
 
 namespace {
 
@@ -89,7 +90,10 @@ TEST(TileGridTest, VelocitiesComeFromTwoDrawsPerTileXFirst) {
 
 TEST(TileGridTest, SetUpReadsTheTextureSizeAndSkipsIdsThatNameNothing) {
   CreateResourceManager();
-  static Texture screen;
+  Texture screen;
+  Texture empty;
+  // The two textures leave the process's manager before they go.
+  const brisa_test::RegistrationsGuard registrations;
   screen.width = ScreenWidth;
   screen.height = ScreenHeight;
   const int id = gResourceManager->RegisterTexture("tiles-test-screen", &screen);
@@ -98,7 +102,6 @@ TEST(TileGridTest, SetUpReadsTheTextureSizeAndSkipsIdsThatNameNothing) {
   EXPECT_EQ(laidOut.renderTexture, id);
   EXPECT_EQ(laidOut.sourceRects[143].y, 8 * (ScreenHeight / 9));
 
-  static Texture empty;
   const int emptyId = gResourceManager->RegisterTexture("tiles-test-empty", &empty);
   for (int bad : {-1, 100000, emptyId}) {
     std::srand(99);

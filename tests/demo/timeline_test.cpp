@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
-#include <string>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,7 @@
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
 #include "resources/resource_manager.h"
+#include "support/registrations_guard.h"
 #include "timeline_fixture.h"
 
 namespace {
@@ -253,20 +254,28 @@ TEST_F(TerrainTimelineTest, OnlyTheIntroAndTheWindsurfSectionHandTheTerrainThisF
   }
 }
 
+// Two meshes of the fixture's own in the process's manager, taken out again before they go.
 class FlamingoMeshTest : public TimelineTest {
  protected:
   void SetUp() override {
     TimelineTest::SetUp();
-    flamingoMeshIndex = gResourceManager->RegisterMesh("flamingo-counts-" + std::to_string(serial++), &mesh);
-    other = gResourceManager->RegisterMesh("other-counts-" + std::to_string(serial++), &otherMesh);
+    registrations_.emplace();
+    flamingoMeshIndex = gResourceManager->RegisterMesh("flamingo-counts", &mesh);
+    other = gResourceManager->RegisterMesh("other-counts", &otherMesh);
     mesh.indexCount = 20;
     otherMesh.indexCount = 99;
     flamingoFullCount = 20;
   }
-  static inline int serial = 0;
+  void TearDown() override {
+    TimelineTest::TearDown();
+    registrations_.reset();
+  }
   Mesh mesh;
   Mesh otherMesh;
   int other = -1;
+
+ private:
+  std::optional<brisa_test::RegistrationsGuard> registrations_;
 };
 
 TEST_F(FlamingoMeshTest, TheBuildUpAddsOneTrianglePerNoteFrameFromOrderTwoUpToTheFullCount) {
