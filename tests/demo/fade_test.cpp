@@ -7,6 +7,7 @@
 
 #include "demo/fade.h"
 #include "demo/music_state.h"
+#include "support/music_state_guard.h"
 
 namespace {
 
@@ -24,7 +25,14 @@ struct RampCase {
   std::vector<AdvanceStep> steps;  // started at t = 10000
 };
 
-class FadeRamp : public ::testing::TestWithParam<RampCase> {};
+// A fade reads the process's clock; the tests set it and give it back.
+class FadeRamp : public ::testing::TestWithParam<RampCase> {
+  brisa_test::MusicStateGuard musicState_;
+};
+
+class FadeTest : public ::testing::Test {
+  brisa_test::MusicStateGuard musicState_;
+};
 
 TEST_P(FadeRamp, AlphaFollowsTheClockAndStopsAtItsEndValue) {
   const RampCase& ramp = GetParam();
@@ -61,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         RampCase{"ClockBeforeStart", 0x000000, true, 1000, {{9000, 0, false}, {10500, 127, false}}}),
     [](const ::testing::TestParamInfo<RampCase>& info) { return info.param.name; });
 
-TEST(FadeTest, AFreshFadeIsOpaqueBlackAndNotStarted) {
+TEST_F(FadeTest, AFreshFadeIsOpaqueBlackAndNotStarted) {
   const Fade fade;
   EXPECT_FALSE(fade.started);
   EXPECT_FALSE(fade.finished);
@@ -69,7 +77,7 @@ TEST(FadeTest, AFreshFadeIsOpaqueBlackAndNotStarted) {
   EXPECT_EQ(fade.argb, 0xff000000u);
 }
 
-TEST(FadeTest, StartIsIgnoredUntilResetAndResetKeepsTheColour) {
+TEST_F(FadeTest, StartIsIgnoredUntilResetAndResetKeepsTheColour) {
   Fade fade;
   demoClock.timeMs = 2000;
   fade.Start(0xffffff, false, 500);
@@ -94,7 +102,7 @@ TEST(FadeTest, StartIsIgnoredUntilResetAndResetKeepsTheColour) {
   EXPECT_EQ(fade.argb, 0x00000000u);
 }
 
-TEST(FadeTest, StartLeavesFinishedAsItWas) {
+TEST_F(FadeTest, StartLeavesFinishedAsItWas) {
   Fade fade;
   fade.finished = true;
   demoClock.timeMs = 1000;

@@ -8,6 +8,7 @@
 #include "config/screen.h"
 #include "demo/greets.h"
 #include "demo/music_state.h"
+#include "support/music_state_guard.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ const GreetBuild& ThisBuild() {
   return builds[0];
 }
 
+// The animator reads the process's clock and snapshot; the test sets them and gives them back.
 class GreetsTest : public ::testing::Test {
  protected:
   void SetUp() override { musicSnapshot = MusicSnapshot{}; }
@@ -49,6 +51,7 @@ class GreetsTest : public ::testing::Test {
     return t + 335 + 318;
   }
 
+  brisa_test::MusicStateGuard musicState;
   Greets greets;
 };
 
