@@ -21,6 +21,7 @@ DemoSceneSetUp RunSetUp() {
   result.succeeded = InitDemo();
   result.stdoutText = console.Stdout();
   result.stderrText = console.Stderr();
+  if (result.succeeded) result.asSetUp = SceneSnapshot::Capture();
   return result;
 }
 
@@ -45,7 +46,23 @@ class DemoSceneFirst : public ::testing::Environment {
 
 }  // namespace
 
-SceneStateGuard::SceneStateGuard() : saved_(show_capture::SceneState::Capture()) {}
+SceneSnapshot SceneSnapshot::Capture() {
+  SceneSnapshot snapshot;
+  snapshot.scene_ = show_capture::SceneState::Capture();
+  snapshot.gl_ = GlState::Capture();
+  if (const Texture* screenshot = gResourceManager->TextureById(gEngine->screenshotTexture)) {
+    snapshot.screenshot_ = TexturePicture::Capture(*screenshot);
+  }
+  return snapshot;
+}
+
+void SceneSnapshot::Restore() const {
+  scene_.Restore();
+  if (screenshot_) screenshot_->Restore();
+  gl_.Restore();
+}
+
+SceneStateGuard::SceneStateGuard() : saved_(SceneSnapshot::Capture()) {}
 
 SceneStateGuard::~SceneStateGuard() {
   saved_.Restore();
@@ -57,6 +74,7 @@ void DemoSceneTest::SetUp() {
   ASSERT_TRUE(EnsureDemoScene().succeeded) << EnsureDemoScene().stderrText;
   SDL_GL_MakeCurrent(gEngine->window, gEngine->glContext);
   guard_ = std::make_unique<SceneStateGuard>();
+  EnsureDemoScene().asSetUp->Restore();
 }
 
 void DemoSceneTest::TearDown() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <SDL.h>
@@ -13,22 +14,40 @@
 #include "demo/music_state.h"
 #include "demo/tile_shatter.h"
 #include "support/gl_context.h"
+#include "support/gl_state.h"
 #include "tools/capture/scene_state.h"
+#include "support/texture_picture.h"
 
 namespace brisa_test {
+
+// Everything a test may change around the set-up scene: the scene objects and timeline state, the
+// context's bindings and switches, and the "Screenshot" picture that the shatter cue's grab and the
+// tile probes draw into. Taken from, and written back into, the current context.
+class SceneSnapshot {
+ public:
+  static SceneSnapshot Capture();
+  void Restore() const;
+
+ private:
+  show_capture::SceneState scene_;
+  GlState gl_;
+  std::optional<TexturePicture> screenshot_;
+};
 
 struct DemoSceneSetUp {
   bool succeeded = false;
   // What InitDemo wrote to the console.
   std::string stdoutText;
   std::string stderrText;
+  // The scene right after InitDemo, when it succeeded.
+  std::optional<SceneSnapshot> asSetUp;
 };
 
 // Runs the engine's start-up and InitDemo the first time it is called, in a working folder that
 // holds the fixture assets and stays the current folder for the rest of the process.
 const DemoSceneSetUp& EnsureDemoScene();
 
-// Copies of everything a test may change in the scene and the timeline, put back afterwards.
+// A snapshot taken now and written back when the guard goes.
 class SceneStateGuard {
  public:
   SceneStateGuard();
@@ -37,11 +56,13 @@ class SceneStateGuard {
   SceneStateGuard& operator=(const SceneStateGuard&) = delete;
 
  private:
-  show_capture::SceneState saved_;
+  SceneSnapshot saved_;
 };
 
-// Tests that draw through the set-up scene; each starts from, and leaves, the scene as set up.
-// The engine's context is current during the test; whatever was current before comes back after.
+// Tests that draw through the set-up scene. Each starts from the scene as InitDemo left it, whatever
+// earlier tests left in the clock, the snapshot, the context or the "Screenshot" picture, and leaves
+// all of it as it found it. The engine's context is current during the test; whatever was current
+// before comes back after.
 class DemoSceneTest : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -14,7 +14,6 @@
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
 #include "scene_fixture.h"
-#include "tools/capture/scene_state.h"
 
 namespace brisa_test {
 
@@ -47,14 +46,14 @@ struct SetAsideScene {
   std::unique_ptr<Greets> greets;
   int32_t flamingoMeshIndex = -1;
   int32_t flamingoFullCount = 0;
-  std::optional<show_capture::SceneState> state;  // only when set-up had filled every owner
+  std::optional<SceneSnapshot> state;  // only when set-up had filled every owner
 };
 
 namespace {
 
 std::shared_ptr<SetAsideScene> SetSceneAside() {
   auto scene = std::make_shared<SetAsideScene>();
-  if (flamingo && plane && windsurf && tiles && fade && greets) scene->state = show_capture::SceneState::Capture();
+  if (flamingo && plane && windsurf && tiles && fade && greets) scene->state = SceneSnapshot::Capture();
   scene->flamingoMeshIndex = flamingoMeshIndex;
   scene->flamingoFullCount = flamingoFullCount;
   scene->flamingo = std::move(flamingo);

@@ -18,10 +18,11 @@ struct FrameInput {
 // The scene objects and ids of the process, while a timeline test runs without them.
 struct SetAsideScene;
 
-// Puts every timeline global back to its value at load, makes fresh fade, tiles, greets, flamingo
-// and windsurfer records (no terrain: it needs GL), an engine record without a window and a
-// resource manager; releases the records afterwards. A scene set up by an earlier test is set aside
-// meanwhile and given back, so scene and timeline tests may run in any order.
+// Puts every timeline global back to its value at load and makes fresh fade, tiles, greets, flamingo
+// and windsurfer records (no terrain: it needs GL); releases the records afterwards. The engine
+// record and the resource manager are the process's own. The set-up scene is set aside meanwhile
+// and given back, with the "Screenshot" picture the shatter cue grabs into and the context's state,
+// so scene and timeline tests may run in any order.
 class TimelineTest : public ::testing::Test {
  protected:
   // A test may call it again to start afresh.
