@@ -209,6 +209,9 @@ TEST_F(RenderDemoTest, EffectSectionsDrawTheirOwnEffectBehindTheSprites) {
       {SceneGreetings, 17, brisa_test::CityEffectColor},   {ScenePapagayo, 23, brisa_test::CityEffectColor},
       {SceneFinale, 25, brisa_test::JailTunnelEffectColor},
   };
+  // Every sprite out of the probe's way: the tiles below the screen, the greetings done, the parrot
+  // and the lyrics off to the sides.
+  for (glm::vec3& at : tiles->positions) at = {0.0f, static_cast<float>(ScreenHeight), 0.0f};
   greets->done = true;
   papagayoX = -844.0f;
   lyricsPosition = {static_cast<float>(ScreenWidth), 0.0f};
