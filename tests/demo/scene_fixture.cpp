@@ -49,6 +49,8 @@ class DemoSceneFirst : public ::testing::Environment {
 SceneSnapshot SceneSnapshot::Capture() {
   SceneSnapshot snapshot;
   snapshot.scene_ = show_capture::SceneState::Capture();
+  snapshot.projection_ = gEngine->projection;
+  snapshot.view_ = gEngine->view;
   snapshot.gl_ = GlState::Capture();
   if (const Texture* screenshot = gResourceManager->TextureById(gEngine->screenshotTexture)) {
     snapshot.screenshot_ = TexturePicture::Capture(*screenshot);
@@ -58,6 +60,8 @@ SceneSnapshot SceneSnapshot::Capture() {
 
 void SceneSnapshot::Restore() const {
   scene_.Restore();
+  gEngine->projection = projection_;
+  gEngine->view = view_;
   if (screenshot_) screenshot_->Restore();
   gl_.Restore();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <SDL.h>
+#include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
 #include "demo/entity3d.h"
@@ -21,8 +22,9 @@
 namespace brisa_test {
 
 // Everything a test may change around the set-up scene: the scene objects and timeline state, the
-// context's bindings and switches, and the "Screenshot" picture that the shatter cue's grab and the
-// tile probes draw into. Taken from, and written back into, the current context.
+// engine's projection and view, the context's bindings and switches, and the "Screenshot" picture
+// that the shatter cue's grab and the tile probes draw into. Taken from, and written back into, the
+// current context.
 class SceneSnapshot {
  public:
   static SceneSnapshot Capture();
@@ -30,6 +32,8 @@ class SceneSnapshot {
 
  private:
   show_capture::SceneState scene_;
+  glm::mat4 projection_{1.0f};
+  glm::mat4 view_{1.0f};
   GlState gl_;
   std::optional<TexturePicture> screenshot_;
 };
