@@ -12,7 +12,8 @@ struct ImageLevel {
 };
 
 // levels[0] is the picture as decoded; each next level halves it (rounding down, at least 1)
-// until a 1 x 1 level ends the chain. Three or four channels per pixel.
+// until a 1 x 1 level ends the chain, and holds what the driver's glGenerateMipmap would make of
+// the level above. Three or four channels per pixel.
 struct DecodedImage {
   int channels = 0;
   std::vector<ImageLevel> levels;
@@ -22,6 +23,8 @@ struct DecodedImage {
 // Touches no GL, so it may run on any thread.
 bool DecodeImageFile(const std::string& path, DecodedImage& image);
 
-// The level below `level`: each pixel the rounded mean of the 2 x 2 block above it. A side of one
-// pixel reads its only row or column twice; the last row or column of another odd side is left out.
+// The level below `level`, filtered as Mesa's mipmap blit filters it: each pixel reads the level
+// above bilinearly at its own centre, clamped to the edge, with weights in 256ths, across and then
+// down, each step rounding halves up. On an even side that is the 2 x 2 block below the pixel; on
+// an odd side the reads drift across it and still reach its last row and column.
 ImageLevel HalveLevel(const ImageLevel& level, int channels);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "resources/decoded_image.h"
 
@@ -47,26 +49,62 @@ bool HasLevelBelow(const ImageLevel& level) {
   return level.width > 0 && level.height > 0 && (level.width > 1 || level.height > 1);
 }
 
+// Filter weights in 256ths, the precision at which the driver filters 8-bit texels.
+constexpr int WeightOne = 256;
+
+// Where a pixel of the smaller level reads one side of the level above: between two neighbouring
+// pixels, the second weighing `weight` 256ths.
+struct Tap {
+  size_t first;
+  size_t second;
+  int weight;
+};
+
+// The driver builds each level by a bilinear blit from the one above, reading at the centre of
+// each smaller pixel, (i + 0.5) * aboveSide / belowSide pixels in: on an even side that is the
+// midpoint of a pair, on an odd side the taps drift across it. Integer arithmetic, so that every
+// thread and compiler rounds the weights alike.
+std::vector<Tap> TapsAlong(int aboveSide, int belowSide) {
+  const auto above = static_cast<int64_t>(aboveSide);
+  const auto below = static_cast<int64_t>(belowSide);
+  const auto one = static_cast<int64_t>(WeightOne);
+  std::vector<Tap> taps;
+  taps.reserve(static_cast<size_t>(belowSide));
+  for (int64_t i = 0; i < below; ++i) {
+    // In 256ths of a pixel past the first pixel's centre, rounded to the nearest.
+    const int64_t position = (((2 * i + 1) * above - below) * one + below) / (2 * below);
+    const int64_t first = position / one;
+    taps.push_back({static_cast<size_t>(first), static_cast<size_t>(std::min(first + 1, above - 1)),
+                    static_cast<int>(position % one)});
+  }
+  return taps;
+}
+
+// One filter step as the driver takes it, rounding halves up; the row is filtered across first,
+// then down, so a 2 x 2 block rounds twice.
+int Mix(int a, int b, int weight) { return (a * (WeightOne - weight) + b * weight + WeightOne / 2) / WeightOne; }
+
 }  // namespace
 
 ImageLevel HalveLevel(const ImageLevel& level, int channels) {
   ImageLevel half;
   half.width = std::max(1, level.width / 2);
   half.height = std::max(1, level.height / 2);
-  half.pixels.resize(static_cast<size_t>(half.width) * static_cast<size_t>(half.height) *
-                     static_cast<size_t>(channels));
-  const auto rowBytes = static_cast<size_t>(level.width) * static_cast<size_t>(channels);
   const auto step = static_cast<size_t>(channels);
+  half.pixels.resize(static_cast<size_t>(half.width) * static_cast<size_t>(half.height) * step);
+  const std::vector<Tap> columns = TapsAlong(level.width, half.width);
+  const auto rowBytes = static_cast<size_t>(level.width) * step;
   unsigned char* out = half.pixels.data();
-  for (int y = 0; y < half.height; ++y) {
-    const unsigned char* upper = level.pixels.data() + static_cast<size_t>(2 * y) * rowBytes;
-    const unsigned char* lower = level.height > 1 ? upper + rowBytes : upper;
-    for (int x = 0; x < half.width; ++x) {
-      const size_t left = static_cast<size_t>(2 * x) * step;
-      const size_t right = level.width > 1 ? left + step : left;
+  for (const Tap& row : TapsAlong(level.height, half.height)) {
+    const unsigned char* upper = level.pixels.data() + row.first * rowBytes;
+    const unsigned char* lower = level.pixels.data() + row.second * rowBytes;
+    for (const Tap& column : columns) {
+      const size_t left = column.first * step;
+      const size_t right = column.second * step;
       for (size_t c = 0; c < step; ++c) {
-        const int sum = upper[left + c] + upper[right + c] + lower[left + c] + lower[right + c];
-        *out++ = static_cast<unsigned char>((sum + 2) / 4);
+        const int top = Mix(upper[left + c], upper[right + c], column.weight);
+        const int bottom = Mix(lower[left + c], lower[right + c], column.weight);
+        *out++ = static_cast<unsigned char>(Mix(top, bottom, row.weight));
       }
     }
   }
