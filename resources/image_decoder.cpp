@@ -50,14 +50,14 @@ bool HasLevelBelow(const ImageLevel& level) {
 }
 
 // Filter weights in 256ths, the precision at which the driver filters 8-bit texels.
-constexpr int WeightOne = 256;
+constexpr unsigned WeightOne = 256;
 
 // Where a pixel of the smaller level reads one side of the level above: between two neighbouring
 // pixels, the second weighing `weight` 256ths.
 struct Tap {
   size_t first;
   size_t second;
-  int weight;
+  unsigned weight;
 };
 
 // The driver builds each level by a bilinear blit from the one above, reading at the centre of
@@ -75,14 +75,16 @@ std::vector<Tap> TapsAlong(int aboveSide, int belowSide) {
     const int64_t position = (((2 * i + 1) * above - below) * one + below) / (2 * below);
     const int64_t first = position / one;
     taps.push_back({static_cast<size_t>(first), static_cast<size_t>(std::min(first + 1, above - 1)),
-                    static_cast<int>(position % one)});
+                    static_cast<unsigned>(position % one)});
   }
   return taps;
 }
 
 // One filter step as the driver takes it, rounding halves up; the row is filtered across first,
 // then down, so a 2 x 2 block rounds twice.
-int Mix(int a, int b, int weight) { return (a * (WeightOne - weight) + b * weight + WeightOne / 2) / WeightOne; }
+unsigned Mix(unsigned a, unsigned b, unsigned weight) {
+  return (a * (WeightOne - weight) + b * weight + WeightOne / 2) / WeightOne;
+}
 
 }  // namespace
 
@@ -102,8 +104,8 @@ ImageLevel HalveLevel(const ImageLevel& level, int channels) {
       const size_t left = column.first * step;
       const size_t right = column.second * step;
       for (size_t c = 0; c < step; ++c) {
-        const int top = Mix(upper[left + c], upper[right + c], column.weight);
-        const int bottom = Mix(lower[left + c], lower[right + c], column.weight);
+        const unsigned top = Mix(upper[left + c], upper[right + c], column.weight);
+        const unsigned bottom = Mix(lower[left + c], lower[right + c], column.weight);
         *out++ = static_cast<unsigned char>(Mix(top, bottom, row.weight));
       }
     }
