@@ -143,9 +143,8 @@ bool InitEffects() {
 
 namespace {
 
-// Everything after the prefetch has started; false when the show cannot run.
+// Everything after the engine has started and the prefetch with it; false when the show cannot run.
 bool SetUpScene() {
-  gEngine->Init();
   gResourceManager->filterLinear = 1;
   if (!InitEffects()) return false;
   CreateSceneObjects();
@@ -162,7 +161,10 @@ bool SetUpScene() {
 }  // namespace
 
 bool InitDemo() {
-  // The pictures decode on other threads while the window, the context and the shaders come up.
+  // Before any other thread: its failures end the process at once, and it sets the driver's
+  // environment variables, which no other thread may be reading meanwhile.
+  gEngine->Init();
+  // The pictures decode on other threads while the effect shaders compile.
   gResourceManager->PrefetchImages(std::vector<std::string>(std::begin(SceneImagePaths), std::end(SceneImagePaths)));
   const bool ready = SetUpScene();
   gResourceManager->DropPrefetchedImages();

@@ -18,7 +18,7 @@ struct DecodeJob {
   DecodedImage image;
 };
 
-// Half the cores, at most four: the thread that starts the engine meanwhile keeps a core, and
+// Half the cores, at most four: the thread that sets up the scene meanwhile keeps a core, and
 // more decoders only queue for the memory they all fault in.
 size_t WorkerCount(size_t jobCount) {
   constexpr size_t MostWorkers = 4;

@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <iterator>
 #include <optional>
+#include <sstream>
 #include <thread>
+#include <vector>
 
 #include "child_process.h"
 #include "show_output.h"
@@ -174,6 +176,77 @@ TEST(DemoProcess, ASongThatCannotBePlayedEndsWithExitOneAndNoLineOfItsOwn) {
     EXPECT_EQ(ProgramErrors(run.err), "");
     EXPECT_EQ(LastLine(run.out), "Adding Texture Graphic Assets/greets.png (first request)");
     EXPECT_TRUE(OnlySilence(ReadFile(SoundFile))) << "the device was never unpaused";
+  }
+}
+
+// The preloaded report's lines in order, without their common start: "loaded", "setenv NAME" and
+// "pthread_create from LIBRARY".
+std::vector<std::string> ThreadReport(const std::string& err) {
+  const std::string start = "thread report: ";
+  std::vector<std::string> report;
+  std::istringstream lines(err);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind(start, 0) == 0) report.push_back(line.substr(start.size()));
+  }
+  return report;
+}
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+// Where the report first has a line starting with `start`; its length when it has none.
+size_t FirstLine(const std::vector<std::string>& report, const std::string& start) {
+  const auto found =
+      std::find_if(report.begin(), report.end(), [&start](const std::string& line) { return StartsWith(line, start); });
+  return static_cast<size_t>(found - report.begin());
+}
+
+// Threads started from a library whose file name holds `library`; an empty name counts them all.
+size_t ThreadsStartedFrom(const std::vector<std::string>& report, const std::string& library) {
+  return static_cast<size_t>(std::count_if(report.begin(), report.end(), [&library](const std::string& line) {
+    return StartsWith(line, "pthread_create from ") && line.find(library) != std::string::npos;
+  }));
+}
+
+// Engine start-up comes first: the driver's settings go into the environment before any thread
+// could read it, and when start-up ends the process the only thread running is the one SDL_Init
+// starts for its timers. A set-up that gets past the engine shows that the report sees the
+// program's own threads (the decoders, started through the C++ library).
+TEST(DemoProcess, NoThreadOfTheProgramsOwnIsStartedBeforeTheEngine) {
+  struct Case {
+    const char* what;
+    const char* videoDriver;
+    const char* removed;
+    const char* stdoutStart;
+    bool programThreads;
+  };
+  const Case cases[] = {
+      {"window refused", "dummy", nullptr, "Window could not be created! SDL_Error: ", false},
+      {"set-up failing after the engine", "offscreen", "Assets/greets.png", "Adding Shader: ", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedWorkDir dir;
+    brisa_test::WriteDemoAssets(dir, ShortSong(), true);
+    if (c.removed != nullptr) std::remove(c.removed);
+    ChildEnvironment environment = Offscreen();
+    environment["SDL_VIDEODRIVER"] = c.videoDriver;
+    environment["LD_PRELOAD"] = BRISA_THREAD_START_REPORT;
+    environment["ASAN_OPTIONS"] = "detect_leaks=0:verify_asan_link_order=0";
+    const ChildResult run = brisa_test::RunChild(Program, environment, RunLimitSeconds);
+    ASSERT_TRUE(run.exited) << run.err;
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(StartsWith(run.out, c.stdoutStart)) << run.out;
+
+    const std::vector<std::string> report = ThreadReport(run.err);
+    ASSERT_EQ(FirstLine(report, "loaded"), 0u) << "the report was not loaded: " << run.err;
+    const size_t firstThread = FirstLine(report, "pthread_create");
+    EXPECT_LT(FirstLine(report, "setenv mesa_glthread"), firstThread) << run.err;
+    EXPECT_LT(FirstLine(report, "setenv MESA_DEBUG"), firstThread) << run.err;
+    if (c.programThreads) {
+      EXPECT_GT(ThreadsStartedFrom(report, "libstdc++"), 0u) << run.err;
+    } else {
+      EXPECT_EQ(ThreadsStartedFrom(report, "libSDL2"), ThreadsStartedFrom(report, "")) << run.err;
+    }
   }
 }
 
