@@ -15,10 +15,10 @@ constexpr const char* OpeningPath = "Assets/opening.png";
 constexpr const char* LyricsPath = "Assets/lyrics.png";
 constexpr const char* GreetsPath = "Assets/greets.png";
 
-// Largest first, so the longest decodes start earliest.
+// In the order of their requests: decoding starts only once the engine is up, so the first
+// requests follow it closely, and the pictures asked for first have to come out first.
 constexpr const char* SceneImagePaths[] = {
-    GreetsPath,          LogoPath,           OpeningPath,         PapagayoPath,
-    LyricsPath,          CreditsPath,        BackgroundCityPath,  BackgroundBeachPath,
-    BackgroundStreetsPath, BackgroundVaporPath, FlamingoTexturePath, WindsurfTexturePath,
-    HeightmapPath,
+    BackgroundVaporPath, BackgroundBeachPath, BackgroundStreetsPath, BackgroundCityPath, HeightmapPath,
+    FlamingoTexturePath, WindsurfTexturePath, LogoPath,              CreditsPath,        PapagayoPath,
+    OpeningPath,         LyricsPath,          GreetsPath,
 };
