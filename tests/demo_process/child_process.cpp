@@ -22,12 +22,7 @@ namespace {
   dup2(input, STDIN_FILENO);
   dup2(open(out.c_str(), O_WRONLY | O_TRUNC), STDOUT_FILENO);
   dup2(open(err.c_str(), O_WRONLY | O_TRUNC), STDERR_FILENO);
-  std::vector<char*> envp;
-  for (std::string& entry : environment) envp.push_back(entry.data());
-  envp.push_back(nullptr);
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-  execve(program.c_str(), argv, envp.data());
-  _exit(127);
+  ExecProgram(program, environment);
 }
 
 }  // namespace

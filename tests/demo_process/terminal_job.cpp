@@ -46,12 +46,7 @@ void ResetSignals() {
   // A quit signal would otherwise leave a core file in the work folder.
   const rlimit noCoreFile{0, 0};
   setrlimit(RLIMIT_CORE, &noCoreFile);
-  std::vector<char*> envp;
-  for (std::string& entry : environment) envp.push_back(entry.data());
-  envp.push_back(nullptr);
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-  execve(program.c_str(), argv, envp.data());
-  _exit(127);
+  ExecProgram(program, environment);
 }
 
 // The job's pid first, then every status waitpid reports until the job has ended.

@@ -36,12 +36,7 @@ int WaitWithLimit(pid_t pid, int timeoutSeconds) {
                             int errFd) {
   dup2(outFd, STDOUT_FILENO);
   dup2(errFd, STDERR_FILENO);
-  std::vector<char*> envp;
-  for (const std::string& entry : environment) envp.push_back(const_cast<char*>(entry.c_str()));
-  envp.push_back(nullptr);
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-  execve(program.c_str(), argv, envp.data());
-  _exit(127);
+  ExecProgram(program, environment);
 }
 
 }  // namespace

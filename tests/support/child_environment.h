@@ -14,4 +14,8 @@ using ChildEnvironment = std::map<std::string, std::optional<std::string>>;
 // This process's environment with `changes` made, as NAME=value entries for execve.
 std::vector<std::string> ChildEnvironmentEntries(const ChildEnvironment& changes);
 
+// In a forked child: replaces the process with `program`, run with no arguments and with
+// `entries` as its whole environment; exits with 127 when it cannot be run.
+[[noreturn]] void ExecProgram(const std::string& program, const std::vector<std::string>& entries);
+
 }  // namespace brisa_test
