@@ -53,14 +53,12 @@ const Texture& Screenshot() {
   return *gResourceManager->TextureById(gEngine->screenshotTexture);
 }
 
+// The scene fixture puts the clear colour and the picture back after the test.
 void FillScreenshot(const GLfloat (&rgba)[4]) {
-  GLfloat clearColor[4];
-  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
   glBindFramebuffer(GL_FRAMEBUFFER, Screenshot().framebuffer);
   glClearColor(rgba[0], rgba[1], rgba[2], rgba[3]);
   glClear(GL_COLOR_BUFFER_BIT);
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  glClearColor(clearColor[0], clearColor[1], clearColor[2], clearColor[3]);
 }
 
 Rgba ScreenshotCorner() {

@@ -50,15 +50,12 @@ ShowFrame SeenFrame(const OfflineFrame& played) {
 
 // A swap leaves the window's back buffer undefined, but the offscreen driver keeps the frame there.
 // Filling it with a colour no frame has makes the show fail here as it would on a real display,
-// should it read a presented frame back.
+// should it read a presented frame back. The clear colour is not put back: every frame sets its own
+// before it clears, and reading it back would stall the driver's thread once a frame.
 void SpoilBackBuffer() {
-  constexpr GLfloat NoFrameColor[4] = {1.0f, 0.0f, 1.0f, 1.0f};
-  GLfloat clearColor[4];
-  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  glClearColor(NoFrameColor[0], NoFrameColor[1], NoFrameColor[2], NoFrameColor[3]);
+  glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
-  glClearColor(clearColor[0], clearColor[1], clearColor[2], clearColor[3]);
 }
 
 // The rest of the frame in the main loop's order: drawn when wanted, shown to the observer, presented.
