@@ -14,11 +14,20 @@ function(brisa_screen_size variant out_width out_height)
   endif()
 endfunction()
 
+# Where the platforms differ, each has its own file: NAME_linux.cpp or NAME_windows.c(pp), and
+# their tests NAME_linux_test.cpp or NAME_windows_test.cpp.
+if(WIN32)
+  set(BRISA_OTHER_PLATFORM_SOURCES "_linux(_test)?\\.(c|cpp)$")
+else()
+  set(BRISA_OTHER_PLATFORM_SOURCES "_windows(_test)?\\.(c|cpp)$")
+endif()
+
 file(GLOB BRISA_LIBRARY_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/resources/*.cpp
+  ${CMAKE_SOURCE_DIR}/resources/*.cpp ${CMAKE_SOURCE_DIR}/resources/*.c
   ${CMAKE_SOURCE_DIR}/engine/*.cpp
   ${CMAKE_SOURCE_DIR}/demo/*.cpp)
 list(FILTER BRISA_LIBRARY_SOURCES EXCLUDE REGEX "/demo/main\\.cpp$")
+list(FILTER BRISA_LIBRARY_SOURCES EXCLUDE REGEX "${BRISA_OTHER_PLATFORM_SOURCES}")
 
 function(brisa_add_variant variant)
   brisa_screen_size(${variant} width height)
@@ -35,6 +44,10 @@ function(brisa_add_variant variant)
     add_executable(${exe} ${CMAKE_SOURCE_DIR}/demo/main.cpp)
     target_compile_options(${exe} PRIVATE ${BRISA_WARNINGS})
     target_link_libraries(${exe} PRIVATE ${lib})
+    if(WIN32)
+      # The Windows entry point that hands the command line to main.
+      target_link_libraries(${exe} PRIVATE SDL2::SDL2main)
+    endif()
     set_target_properties(${exe} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISA_STAGE_DIR})
   endif()
 endfunction()

@@ -1,8 +1,6 @@
-// A stand-in for the command interpreter's "pause": the prompt, then one key from a terminal.
+// The key prompt after a failed set-up: the command interpreter's "pause", or a stand-in for it.
 #pragma once
 
-constexpr const char* PausePrompt = "Press any key to continue . . .";
-
-// Prints the prompt and, when standard input is a terminal, waits for one key press. Returns at
-// once otherwise, so an unattended run never hangs here.
+// Prints the prompt and waits for one key press from the console; returns at the end of input, so
+// an unattended run never hangs here.
 void PauseForKey();

@@ -9,6 +9,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "config/screen.h"
+#include "engine/driver_settings.h"
 #include "resources/resource_manager.h"
 
 Engine* gEngine = nullptr;
@@ -37,18 +38,8 @@ enum StartupFailure : int {
   FailureVSync = 4,
 };
 
-// Mesa's software rasterisers shade vertices and set up every primitive on the thread that calls
-// GL; its GL thread takes that work over, so the main loop only queues the frame's calls. Read by
-// the driver when the context is made; values already in the environment are left as they are.
-// "silent" keeps the driver from announcing the setting on the console the show reports on.
-void PreferDriverThread() {
-  constexpr int KeepExistingValue = 0;
-  setenv("mesa_glthread", "true", KeepExistingValue);
-  setenv("MESA_DEBUG", "silent", KeepExistingValue);
-}
-
 void InitSdlAndAttributes() {
-  PreferDriverThread();
+  PreferDriverSettings();
   SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);

@@ -17,7 +17,7 @@ struct ChildResult {
   double seconds = 0.0;
 };
 
-// Starts `program` in the current folder with standard input on /dev/null.
+// Starts `program` in the current folder with standard input on the null device.
 class ChildProcess {
  public:
   ChildProcess(const std::string& program, const ChildEnvironment& environment);
@@ -26,13 +26,18 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool Running();
+  // Sends a POSIX signal; Windows has none to send.
   void Signal(int signalNumber);
   // Waits for the end; a child still running after `timeoutSeconds` is killed.
   ChildResult Wait(int timeoutSeconds);
 
  private:
+#ifdef _WIN32
+  void* process_ = nullptr;  // the process's HANDLE
+#else
   int pid_ = -1;
   std::optional<int> status_;
+#endif
   std::string outPath_;
   std::string errPath_;
   std::chrono::steady_clock::time_point started_;

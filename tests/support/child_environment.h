@@ -11,10 +11,10 @@ namespace brisa_test {
 // Changes to this process's environment: a value sets the variable for the child, nullopt removes it.
 using ChildEnvironment = std::map<std::string, std::optional<std::string>>;
 
-// This process's environment with `changes` made, as NAME=value entries for execve.
+// This process's environment with `changes` made, as NAME=value entries.
 std::vector<std::string> ChildEnvironmentEntries(const ChildEnvironment& changes);
 
-// In a forked child: replaces the process with `program`, run with no arguments and with
+// POSIX only. In a forked child: replaces the process with `program`, run with no arguments and with
 // `entries` as its whole environment; exits with 127 when it cannot be run.
 [[noreturn]] void ExecProgram(const std::string& program, const std::vector<std::string>& entries);
 

@@ -1,39 +1,34 @@
 // Redirects fd 1 and 2 into temporary files for the life of a ConsoleCapture.
 #include "support/console_capture.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
+
+#include "support/file_contents.h"
 
 namespace brisa_test {
 
 namespace {
 
-int MakeTempFile() {
-  char path[] = "/tmp/brisa-capture-XXXXXX";
-  int fd = mkstemp(path);
-  if (fd >= 0) unlink(path);
-  return fd;
-}
+#ifndef O_BINARY
+constexpr int O_BINARY = 0;
+#endif
 
-std::string ReadAll(int fd) {
-  std::string text;
-  char buffer[4096];
-  off_t offset = 0;
-  ssize_t n;
-  while ((n = pread(fd, buffer, sizeof buffer, offset)) > 0) {
-    text.append(buffer, static_cast<size_t>(n));
-    offset += n;
-  }
-  return text;
-}
+// Binary, so that on a text-mode console the lines still read as the program wrote them.
+int OpenForWriting(const std::string& path) { return open(path.c_str(), O_WRONLY | O_TRUNC | O_BINARY); }
 
 }  // namespace
 
 ConsoleCapture::ConsoleCapture()
-    : savedStdout_(dup(1)), savedStderr_(dup(2)), stdoutFile_(MakeTempFile()), stderrFile_(MakeTempFile()) {
+    : savedStdout_(dup(1)),
+      savedStderr_(dup(2)),
+      stdoutPath_(MakeTempFile("brisa-capture")),
+      stderrPath_(MakeTempFile("brisa-capture")),
+      stdoutFile_(OpenForWriting(stdoutPath_)),
+      stderrFile_(OpenForWriting(stderrPath_)) {
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);
@@ -51,6 +46,8 @@ ConsoleCapture::~ConsoleCapture() {
   close(savedStderr_);
   close(stdoutFile_);
   close(stderrFile_);
+  std::remove(stdoutPath_.c_str());
+  std::remove(stderrPath_.c_str());
 }
 
 std::string ConsoleCapture::Stdout(bool flushStreams) {
@@ -58,7 +55,7 @@ std::string ConsoleCapture::Stdout(bool flushStreams) {
     std::cout.flush();
     std::fflush(stdout);
   }
-  return ReadAll(stdoutFile_);
+  return ReadFile(stdoutPath_);
 }
 
 std::string ConsoleCapture::Stderr(bool flushStreams) {
@@ -66,7 +63,7 @@ std::string ConsoleCapture::Stderr(bool flushStreams) {
     std::cerr.flush();
     std::fflush(stderr);
   }
-  return ReadAll(stderrFile_);
+  return ReadFile(stderrPath_);
 }
 
 }  // namespace brisa_test

@@ -21,6 +21,8 @@ class ConsoleCapture {
  private:
   int savedStdout_;
   int savedStderr_;
+  std::string stdoutPath_;
+  std::string stderrPath_;
   int stdoutFile_;
   int stderrFile_;
 };

@@ -5,7 +5,10 @@
 
 namespace brisa_test {
 
-// A new empty file /tmp/<stem>-XXXXXX; its path.
+// A name for a new file or folder in the system's temporary folder, <stem>-<unique part>; nothing is made.
+std::string UniqueTempPath(const char* stem);
+
+// A new empty file in the system's temporary folder; its path.
 std::string MakeTempFile(const char* stem);
 
 // Every byte of a file; empty when it cannot be read.

@@ -1,27 +1,25 @@
 // Temporary working folders and paths into the source tree and the build's stage.
 #include "support/work_dir.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include "support/file_contents.h"
 
 namespace fs = std::filesystem;
 
 namespace brisa_test {
 
-ScopedWorkDir::ScopedWorkDir() : previous_(fs::current_path().string()) {
-  char templ[] = "/tmp/brisa-work-XXXXXX";
-  const char* made = mkdtemp(templ);
-  path_ = made != nullptr ? made : "/tmp";
+ScopedWorkDir::ScopedWorkDir()
+    : path_(UniqueTempPath("brisa-work")), previous_(fs::current_path().string()) {
+  fs::create_directory(path_);
   fs::current_path(path_);
 }
 
 ScopedWorkDir::~ScopedWorkDir() {
   std::error_code ignored;
   fs::current_path(previous_, ignored);
-  if (path_ != "/tmp") fs::remove_all(path_, ignored);
+  fs::remove_all(path_, ignored);
 }
 
 void ScopedWorkDir::WriteFile(const std::string& relativePath, const std::string& bytes) const {

@@ -1,4 +1,5 @@
-// Waiting for one key with the terminal in non-canonical mode, left as found however the wait ends.
+// A stand-in for the command interpreter's "pause": the prompt, then one key from a terminal in
+// non-canonical mode, left as found however the wait ends.
 #include "demo/pause.h"
 
 #include <pthread.h>
@@ -12,6 +13,8 @@
 #include <iterator>
 
 namespace {
+
+constexpr const char* PausePrompt = "Press any key to continue . . .";
 
 // The signals whose default action would end or stop the process with the terminal still changed.
 constexpr int WatchedSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGTSTP};
