@@ -1,4 +1,4 @@
-// libmodplug settings, module loading for the song, and the player's release.
+// libmodplug settings and module loading for the song.
 #include "demo/module_player.h"
 
 #include <filesystem>
@@ -30,11 +30,4 @@ ModPlugFile* LoadSong(const std::vector<uint8_t>& bytes) {
   // libmodplug takes an int size; an empty image is never a module.
   if (bytes.empty() || bytes.size() > static_cast<size_t>(INT32_MAX)) return nullptr;
   return ModPlug_Load(bytes.data(), static_cast<int>(bytes.size()));
-}
-
-bool ReleaseSong(ModPlugFile*& song, SDL_AudioDeviceID device) {
-  if (SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_PLAYING) return false;
-  ModPlug_Unload(song);
-  song = nullptr;
-  return true;
 }

@@ -1,10 +1,9 @@
-// Making the song's player from libmodplug's settings and the module file read whole, and freeing it.
+// Making the song's player from libmodplug's settings and the module file read whole.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include <SDL.h>
 #include <libmodplug/modplug.h>
 
 constexpr const char* SongModulePath = "Assets/sorvane.mod";
@@ -19,7 +18,3 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes);
 
 // The player for a module image; null when the bytes are not a module libmodplug can play.
 ModPlugFile* LoadSong(const std::vector<uint8_t>& bytes);
-
-// Frees the player and nulls `song`, unless `device` is still playing: its callback may be reading
-// the player at any moment then, and the player is kept (false).
-bool ReleaseSong(ModPlugFile*& song, SDL_AudioDeviceID device);

@@ -2,10 +2,10 @@
 #include "demo/stop_song.h"
 
 #include "demo/audio.h"
-#include "demo/module_player.h"
 
 void StopSong(SDL_AudioDeviceID audioDevice) {
   SDL_PauseAudioDevice(audioDevice, 1);
-  ReleaseSong(songModule, audioDevice);
+  ModPlug_Unload(songModule);
+  songModule = nullptr;
   SDL_CloseAudioDevice(audioDevice);
 }

@@ -4,5 +4,5 @@
 #include <SDL.h>
 
 // Pauses `audioDevice` (once that returns, its callback is not running and will not run again),
-// then releases songModule and closes the device.
+// then frees songModule and closes the device.
 void StopSong(SDL_AudioDeviceID audioDevice);

@@ -12,8 +12,8 @@ struct ImageLevel {
 };
 
 // levels[0] is the picture as decoded; each next level halves it (rounding down, at least 1)
-// until a 1 x 1 level ends the chain, and holds what the driver's glGenerateMipmap would make of
-// the level above. Three or four channels per pixel.
+// until a 1 x 1 level ends the chain, and holds what llvmpipe's glGenerateMipmap makes of the level
+// above (another driver may filter otherwise). Three or four channels per pixel.
 struct DecodedImage {
   int channels = 0;
   std::vector<ImageLevel> levels;

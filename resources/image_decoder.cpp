@@ -49,7 +49,7 @@ bool HasLevelBelow(const ImageLevel& level) {
   return level.width > 0 && level.height > 0 && (level.width > 1 || level.height > 1);
 }
 
-// Filter weights in 256ths, the precision at which the driver filters 8-bit texels.
+// Filter weights in 256ths, the precision at which llvmpipe filters 8-bit texels.
 constexpr unsigned WeightOne = 256;
 
 // Where a pixel of the smaller level reads one side of the level above: between two neighbouring
@@ -60,7 +60,7 @@ struct Tap {
   unsigned weight;
 };
 
-// The driver builds each level by a bilinear blit from the one above, reading at the centre of
+// llvmpipe builds each level by a bilinear blit from the one above, reading at the centre of
 // each smaller pixel, (i + 0.5) * aboveSide / belowSide pixels in: on an even side that is the
 // midpoint of a pair, on an odd side the taps drift across it. Integer arithmetic, so that every
 // thread and compiler rounds the weights alike.
@@ -80,7 +80,7 @@ std::vector<Tap> TapsAlong(int aboveSide, int belowSide) {
   return taps;
 }
 
-// One filter step as the driver takes it, rounding halves up; the row is filtered across first,
+// One filter step as llvmpipe takes it, rounding halves up; the row is filtered across first,
 // then down, so a 2 x 2 block rounds twice.
 unsigned Mix(unsigned a, unsigned b, unsigned weight) {
   return (a * (WeightOne - weight) + b * weight + WeightOne / 2) / WeightOne;

@@ -1,4 +1,4 @@
-// The main loop run in-process: a quit request's frame is still updated, drawn and kept, and it is the last.
+// The main loop run in-process: the steps of one frame in their order, and a quit request's frame is the last.
 #include <string>
 #include <vector>
 
@@ -14,6 +14,7 @@
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
+#include "presented_pixels.h"
 #include "scene_fixture.h"
 #include "support/demo_assets.h"
 #include "support/mod_fixture.h"
@@ -29,6 +30,14 @@ constexpr Uint32 SongEndStandInMs = 10000;
 // Bytes of music mixed before the loop, so the player's row cells hold notes.
 constexpr int MixedAheadBytes = 3 * 16384;
 constexpr int NoDevice = 0;
+// Where the credits begin in the song's order list, and a song long enough to reach it.
+constexpr int32_t CreditsOrder = 8;
+constexpr int SongOrders = CreditsOrder + 2;
+// The clock as the previous frame left it, and the ticks gone by since.
+constexpr int32_t PreviousFrameMs = 1000;
+constexpr Uint32 TicksSincePreviousFrame = 4000;
+// Screen pixels from the right edge and the top row where the pictures are compared.
+constexpr int ComparedPixelInset = 2;
 
 SDL_Event Key(Uint32 type, SDL_Scancode scancode) {
   SDL_Event event{};
@@ -61,12 +70,22 @@ void FillScreenshot(const GLfloat (&rgba)[4]) {
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
+void FillWindowPicture(const GLfloat (&rgba)[4]) {
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glClearColor(rgba[0], rgba[1], rgba[2], rgba[3]);
+  glClear(GL_COLOR_BUFFER_BIT);
+}
+
+// The screenshot holds the screen's top row first, so its bottom corner is the screen's top one.
 Rgba ScreenshotCorner() {
   glBindFramebuffer(GL_READ_FRAMEBUFFER, Screenshot().framebuffer);
-  const Rgba pixel = brisa_test::ReadPixelTopDown(Screenshot().width - 3, Screenshot().height - 3, Screenshot().height);
+  const Rgba pixel = brisa_test::ReadPixelTopDown(Screenshot().width - 1 - ComparedPixelInset,
+                                                  Screenshot().height - 1 - ComparedPixelInset, Screenshot().height);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
   return pixel;
 }
+
+bool IsWhite(const Rgba& pixel) { return pixel.r == 255 && pixel.g == 255 && pixel.b == 255; }
 
 bool IsRoadEffect(const Rgba& pixel) {
   const brisa_test::FixtureColor road = brisa_test::RoadEffectColor;
@@ -95,7 +114,9 @@ class ShowLoopTest : public brisa_test::DemoSceneTest {
  protected:
   void SetUp() override {
     brisa_test::DemoSceneTest::SetUp();
-    const std::string module = brisa_test::MakeTestModule();
+    brisa_test::ModFixture song;
+    song.orders = SongOrders;
+    const std::string module = brisa_test::MakeTestModule(song);
     songModule = LoadSong(std::vector<uint8_t>(module.begin(), module.end()));
     ASSERT_NE(songModule, nullptr);
     std::vector<uint8_t> mixed(MixedAheadBytes);
@@ -125,7 +146,42 @@ class ShowLoopTest : public brisa_test::DemoSceneTest {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     for (SDL_Event event : events) SDL_PushEvent(&event);
   }
+
+  // The only frame run (Escape is queued) is the one in which the player has reached the credits'
+  // order position: the windsurf section still on, the snapshot still the previous frame's, the
+  // clock last advanced TicksSincePreviousFrame ago, and neither the window's picture nor the
+  // screenshot holding anything a frame draws.
+  void ArrangeCreditsCueFrame() {
+    ModPlug_SeekOrder(songModule, CreditsOrder);
+    std::vector<uint8_t> mixed(MixedAheadBytes);
+    ModPlug_Read(songModule, mixed.data(), MixedAheadBytes);
+    ArrangeCreditsFrame({Key(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE)});
+    timelineState = SceneWindsurf;
+    musicSnapshot = MusicSnapshot{CreditsOrder - 1, 0, 7, {0, 0, 0, 0}, {0, 0, 0, 0}};
+    demoClock.timeMs = PreviousFrameMs;
+    demoClock.lastTicks = static_cast<int32_t>(SDL_GetTicks() - TicksSincePreviousFrame);
+    FillWindowPicture(UnkeptColor);
+  }
 };
+
+// Each step of a frame sees what the steps before it made in the same frame: the update this
+// frame's time and song position, the picture this frame's update, the swap this frame's picture.
+TEST_F(ShowLoopTest, EachStepOfAFrameSeesWhatTheStepsBeforeItMadeInThatFrame) {
+  ArrangeCreditsCueFrame();
+  MusicSnapshot player;
+  ReadMusicSnapshot(songModule, player);
+  ASSERT_EQ(player.order, CreditsOrder);
+  const brisa_test::PresentedPixels presented(ScreenWidth - 1 - ComparedPixelInset, ComparedPixelInset);
+  RunShowLoop(NoDevice);
+
+  EXPECT_EQ(timelineState, SceneCredits) << "the update saw the snapshot of the player in this frame";
+  EXPECT_GE(demoClock.timeMs, PreviousFrameMs + static_cast<int32_t>(TicksSincePreviousFrame));
+  EXPECT_EQ(fade->startMs, demoClock.timeMs) << "the credits' fade starts at this frame's time";
+  const Rgba kept = ScreenshotCorner();
+  EXPECT_TRUE(IsWhite(kept)) << "the credits drawn and kept, under the fade their cue starts: " << kept;
+  ASSERT_EQ(presented.read().size(), 1u) << "one frame";
+  EXPECT_EQ(presented.read()[0], kept) << "the swap presents the picture drawn in its frame";
+}
 
 TEST_F(ShowLoopTest, TheFrameOfAQuitRequestIsUpdatedDrawnAndKeptAndIsTheLast) {
   struct Case {

@@ -9,6 +9,7 @@
 #include "demo/audio.h"
 #include "demo/module_player.h"
 #include "demo/stop_song.h"
+#include "player_unloads.h"
 #include "support/mod_fixture.h"
 
 namespace {
@@ -48,26 +49,25 @@ class SongDeviceTest : public ::testing::Test {
   SDL_AudioDeviceID device_ = NoDevice;
 };
 
-TEST_F(SongDeviceTest, StopSongFreesThePlayerOfAPlayingDeviceAndClosesIt) {
-  ASSERT_TRUE(StartPlaying()) << SDL_GetError();
-  StopSong(device_);
-  EXPECT_EQ(songModule, nullptr) << "the player is kept: the device was still playing when it was released";
-  EXPECT_EQ(SDL_GetAudioDeviceStatus(device_), SDL_AUDIO_STOPPED) << "the device is closed";
+// However the player is freed, the device must no longer be able to call back into it then:
+// StopSong releases it once, with the device in `atRelease`, and leaves the device closed.
+void ExpectStopSongReleasesThePlayerAt(SDL_AudioDeviceID device, SDL_AudioStatus atRelease) {
+  {
+    const brisa_test::PlayerUnloads unloads(device);
+    StopSong(device);
+    EXPECT_EQ(unloads.deviceStatus(), std::vector<SDL_AudioStatus>{atRelease}) << "one release, at that status";
+  }
+  EXPECT_EQ(songModule, nullptr);
+  EXPECT_EQ(SDL_GetAudioDeviceStatus(device), SDL_AUDIO_STOPPED) << "the device is closed";
 }
 
-TEST_F(SongDeviceTest, ThePlayerIsFreedOnlyOnceItsDeviceNoLongerPlays) {
+TEST_F(SongDeviceTest, StopSongFreesThePlayerOfAPlayingDeviceBetweenItsPauseAndItsClose) {
   ASSERT_TRUE(StartPlaying()) << SDL_GetError();
-  ModPlugFile* const player = songModule;
-  EXPECT_FALSE(ReleaseSong(songModule, device_));
-  EXPECT_EQ(songModule, player);
-  SDL_PauseAudioDevice(device_, 1);
-  EXPECT_TRUE(ReleaseSong(songModule, device_));
-  EXPECT_EQ(songModule, nullptr);
+  ExpectStopSongReleasesThePlayerAt(device_, SDL_AUDIO_PAUSED);
 }
 
-TEST_F(SongDeviceTest, WithoutADeviceThePlayerIsFreed) {
-  EXPECT_TRUE(ReleaseSong(songModule, NoDevice)) << "the device that failed to open plays nothing";
-  EXPECT_EQ(songModule, nullptr);
+TEST_F(SongDeviceTest, StopSongFreesThePlayerOfTheDeviceThatFailedToOpen) {
+  ExpectStopSongReleasesThePlayerAt(NoDevice, SDL_AUDIO_STOPPED);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include <SDL.h>
+
 #include "child_process.h"
 #include "show_output.h"
 #include "support/demo_assets.h"
@@ -179,10 +181,8 @@ TEST(DemoProcess, ASongThatCannotBePlayedEndsWithExitOneAndNoLineOfItsOwn) {
   }
 }
 
-// The preloaded report's lines in order, without their common start: "loaded", "setenv NAME" and
-// "pthread_create from LIBRARY".
-std::vector<std::string> ThreadReport(const std::string& err) {
-  const std::string start = "thread report: ";
+// A preloaded report's lines in order, without the `start` they share.
+std::vector<std::string> ReportLines(const std::string& err, const std::string& start) {
   std::vector<std::string> report;
   std::istringstream lines(err);
   for (std::string line; std::getline(lines, line);) {
@@ -190,6 +190,9 @@ std::vector<std::string> ThreadReport(const std::string& err) {
   }
   return report;
 }
+
+// The thread report: "loaded", "setenv NAME" and "pthread_create from LIBRARY".
+std::vector<std::string> ThreadReport(const std::string& err) { return ReportLines(err, "thread report: "); }
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
@@ -248,6 +251,94 @@ TEST(DemoProcess, NoThreadOfTheProgramsOwnIsStartedBeforeTheEngine) {
       EXPECT_EQ(ThreadsStartedFrom(report, "libSDL2"), ThreadsStartedFrom(report, "")) << run.err;
     }
   }
+}
+
+// The short song played with the audio report preloaded: its lines, each a call to the device or
+// the player, in the order they were made.
+std::vector<std::string> AudioCallsOfAShortShow() {
+  ScopedWorkDir dir;
+  brisa_test::WriteDemoAssets(dir, ShortSong(), true);
+  ChildEnvironment environment = Offscreen();
+  environment["LD_PRELOAD"] = BRISA_AUDIO_CALL_REPORT;
+  environment["ASAN_OPTIONS"] = "detect_leaks=0:verify_asan_link_order=0";
+  const ChildResult run = brisa_test::RunChild(Program, environment, RunLimitSeconds);
+  EXPECT_TRUE(run.exited && run.exitCode == 0) << run.err;
+  return ReportLines(run.err, "audio report: ");
+}
+
+struct DeviceFormat {
+  int frequencyHz = 0;
+  unsigned format = 0;
+  unsigned channels = 0;
+  unsigned allowedChanges = 0;
+};
+
+// The first "device asked" or "device opened" line; zeros when there is none.
+DeviceFormat DeviceLine(const std::vector<std::string>& report, const std::string& what) {
+  DeviceFormat device;
+  const std::string pattern = what + " frequency %d format 0x%x channels %u allowed 0x%x";
+  for (const std::string& line : report) {
+    if (std::sscanf(line.c_str(), pattern.c_str(), &device.frequencyHz, &device.format, &device.channels,
+                    &device.allowedChanges) == 4) {
+      return device;
+    }
+  }
+  return DeviceFormat{};
+}
+
+struct PlayerFormat {
+  int frequencyHz = 0;
+  int bits = 0;
+  int channels = 0;
+};
+
+PlayerFormat PlayerLine(const std::vector<std::string>& report) {
+  PlayerFormat player;
+  for (const std::string& line : report) {
+    if (std::sscanf(line.c_str(), "player made frequency %d bits %d channels %d", &player.frequencyHz, &player.bits,
+                    &player.channels) == 3) {
+      return player;
+    }
+  }
+  return PlayerFormat{};
+}
+
+// SDL's disk and dummy drivers take any format, but a sound card plays only what it was opened
+// for: 44100 Hz, signed 16-bit little-endian stereo, with only the buffer size left to SDL, so
+// that SDL converts for a card that wants anything else. The player mixes that same format.
+TEST(DemoProcess, TheSoundDeviceIsOpenedForTheFormatThePlayerMixes) {
+  const std::vector<std::string> report = AudioCallsOfAShortShow();
+  const DeviceFormat asked = DeviceLine(report, "device asked");
+  EXPECT_EQ(asked.frequencyHz, 44100);
+  EXPECT_EQ(asked.format, unsigned{AUDIO_S16LSB});
+  EXPECT_EQ(asked.channels, 2u);
+  EXPECT_EQ(asked.allowedChanges, unsigned{SDL_AUDIO_ALLOW_SAMPLES_CHANGE});
+  const DeviceFormat opened = DeviceLine(report, "device opened");
+  EXPECT_EQ(opened.frequencyHz, asked.frequencyHz);
+  EXPECT_EQ(opened.format, asked.format);
+  EXPECT_EQ(opened.channels, asked.channels);
+
+  const PlayerFormat player = PlayerLine(report);
+  EXPECT_EQ(player.frequencyHz, opened.frequencyHz);
+  EXPECT_EQ(player.bits, int{SDL_AUDIO_BITSIZE(opened.format)});
+  EXPECT_EQ(player.channels, int(opened.channels));
+  // libmodplug mixes 16-bit samples signed, in the machine's byte order.
+  EXPECT_TRUE(SDL_AUDIO_ISSIGNED(opened.format));
+  EXPECT_EQ(SDL_AUDIO_ISBIGENDIAN(opened.format) != 0, SDL_BYTEORDER == SDL_BIG_ENDIAN);
+}
+
+// However the player is freed, the device's callback must no longer be able to read it: the
+// device is paused before, and closed only after.
+TEST(DemoProcess, ThePlayerIsMadeBeforeThePlayingAndFreedBetweenThePauseAndTheClose) {
+  const std::vector<std::string> expected = {"device asked", "device opened", "player made", "device unpaused",
+                                             "device paused", "player freed", "device closed"};
+  std::vector<std::string> calls;
+  for (const std::string& line : AudioCallsOfAShortShow()) {
+    const auto known = std::find_if(expected.begin(), expected.end(),
+                                    [&line](const std::string& call) { return StartsWith(line, call); });
+    calls.push_back(known == expected.end() ? line : *known);
+  }
+  EXPECT_EQ(calls, expected);
 }
 
 TEST(DemoProcess, AFailedSetUpPrintsTheManagersLinesThenPausesAndExitsOne) {

@@ -1,4 +1,4 @@
-// The release folder: what `cmake --install` puts into it, and the programs played from inside it.
+// The release folder: where `cmake --install` puts it, what it holds, and the programs played from inside it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -29,11 +29,19 @@ const std::set<std::string> ReleasePrograms = {"Brisa2024-480", "Brisa2024-720",
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
-// Installs this build into the folder; empty when that worked, else the installer's output.
-std::string InstallInto(const ScopedWorkDir& dir) {
+// Where the build was configured without an install prefix, a bare install puts the show.
+constexpr const char* DefaultFolder = BRISA_BINARY_DIR "/Brisa2024-Lindora";
+
+enum class Placement { Prefix, Bare };
+
+// Installs this build with `--prefix DIR`, or with no prefix under DIR as DESTDIR so that nothing
+// outside DIR is touched; empty when that worked, else the installer's output.
+std::string InstallInto(const ScopedWorkDir& dir, Placement placement = Placement::Prefix) {
   const std::string log = brisa_test::MakeTempFile("brisa-install");
-  const std::string command = Quoted(BRISA_CMAKE_COMMAND) + " --install " + Quoted(BRISA_BINARY_DIR) +
-                              " --prefix " + Quoted(dir.path()) + " > " + Quoted(log) + " 2>&1";
+  const std::string install = Quoted(BRISA_CMAKE_COMMAND) + " --install " + Quoted(BRISA_BINARY_DIR);
+  const std::string command = (placement == Placement::Prefix ? install + " --prefix " + Quoted(dir.path())
+                                                               : "DESTDIR=" + Quoted(dir.path()) + " " + install) +
+                              " > " + Quoted(log) + " 2>&1";
   const int status = brisa_test::RunCommand(command);
   const std::string output = ReadFile(log);
   fs::remove(log);
@@ -86,22 +94,41 @@ brisa_test::ModFixture ShortSong() {
   return song;
 }
 
+// The path, from DIR down, of the one folder an install into DIR makes.
+std::string FolderFromTop(Placement placement) {
+  return placement == Placement::Prefix ? "" : fs::path(DefaultFolder).relative_path().string();
+}
+
 TEST(Install, TheFolderHoldsTheThreeProgramsBesideTheStagedAssetsAndNothingElse) {
-  ScopedWorkDir dir;
-  ASSERT_EQ(InstallInto(dir), "");
-  std::set<std::string> expected = ReleasePrograms;
-  expected.insert("Assets");
-  ASSERT_EQ(TopLevelNames(dir.path()), expected);
-  for (const std::string& program : ReleasePrograms) {
-    SCOPED_TRACE(program);
-    const fs::perms permissions = fs::status(dir.path() + "/" + program).permissions();
-    EXPECT_NE(permissions & fs::perms::owner_exec, fs::perms::none) << "installed as a program";
-  }
-  const std::set<std::string> staged = FilesUnder(brisa_test::StagedPath("Assets"));
-  ASSERT_EQ(FilesUnder(dir.path() + "/Assets"), staged);
-  for (const std::string& file : staged) {
-    EXPECT_TRUE(ReadFile(dir.path() + "/Assets/" + file) == ReadFile(brisa_test::StagedPath("Assets/" + file)))
-        << file << " differs from the staged one";
+  struct Case {
+    const char* what;
+    Placement placement;
+  };
+  const Case cases[] = {{"--prefix DIR", Placement::Prefix}, {"no prefix", Placement::Bare}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedWorkDir dir;
+    ASSERT_EQ(InstallInto(dir, c.placement), "");
+    const std::string folderFromTop = FolderFromTop(c.placement);
+    const std::string folder = dir.path() + "/" + folderFromTop;
+    ASSERT_TRUE(fs::is_directory(folder)) << folder << " was not made";
+    std::set<std::string> expected = ReleasePrograms;
+    expected.insert("Assets");
+    ASSERT_EQ(TopLevelNames(folder), expected);
+    for (const std::string& file : FilesUnder(dir.path())) {
+      EXPECT_EQ(file.rfind(folderFromTop, 0), 0u) << file << " is outside the show's folder";
+    }
+    for (const std::string& program : ReleasePrograms) {
+      SCOPED_TRACE(program);
+      const fs::perms permissions = fs::status(folder + "/" + program).permissions();
+      EXPECT_NE(permissions & fs::perms::owner_exec, fs::perms::none) << "installed as a program";
+    }
+    const std::set<std::string> staged = FilesUnder(brisa_test::StagedPath("Assets"));
+    ASSERT_EQ(FilesUnder(folder + "/Assets"), staged);
+    for (const std::string& file : staged) {
+      EXPECT_TRUE(ReadFile(folder + "/Assets/" + file) == ReadFile(brisa_test::StagedPath("Assets/" + file)))
+          << file << " differs from the staged one";
+    }
   }
 }
 
