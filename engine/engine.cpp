@@ -9,7 +9,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "config/screen.h"
-#include "engine/driver_settings.h"
+#include "engine/platform_settings.h"
 #include "resources/resource_manager.h"
 
 Engine* gEngine = nullptr;
@@ -39,7 +39,7 @@ enum StartupFailure : int {
 };
 
 void InitSdlAndAttributes() {
-  PreferDriverSettings();
+  ApplyPlatformSettings();
   SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);

@@ -1,5 +1,5 @@
-// Mesa's switches for the show's drawing thread.
-#include "engine/driver_settings.h"
+// On Linux: Mesa's switches for the show's drawing thread.
+#include "engine/platform_settings.h"
 
 #include <cstdlib>
 
@@ -7,7 +7,7 @@
 // GL; its GL thread takes that work over, so the main loop only queues the frame's calls. Values
 // already in the environment are left as they are. "silent" keeps the driver from announcing the
 // setting on the console the show reports on.
-void PreferDriverSettings() {
+void ApplyPlatformSettings() {
   constexpr int KeepExistingValue = 0;
   setenv("mesa_glthread", "true", KeepExistingValue);
   setenv("MESA_DEBUG", "silent", KeepExistingValue);
