@@ -143,6 +143,7 @@ TEST(FileReader, ReadsLinesWithoutTheirLineEnds) {
       {"empty file", "", {""}},
       {"blank lines kept", "\n\nx", {"", "", "x"}},
       {"CR inside a line stays", "a\rb\n", {"a\rb", ""}},
+      {"a 0x1A byte is text, not the end", "a\x1a" "b\nc", {"a\x1a" "b", "c"}},
   };
   ScopedWorkDir dir;
   for (const LinesCase& c : cases) {
