@@ -1,5 +1,4 @@
-// On Windows a named pipe whose server end disconnects once the reader is connected: the reader's
-// open succeeds, and its reads, pending or not, fail with "pipe not connected" rather than an end.
+// On Windows a named pipe that hangs up on its reader: the open succeeds, and every read fails.
 #include "support/unreadable_file.h"
 
 #include <windows.h>
@@ -17,6 +16,8 @@ struct UnreadableFile::Source {
 
 namespace {
 
+// A disconnect, unlike closing the server end, fails the reader's reads, even one already waiting,
+// as "pipe not connected" instead of ending them as at the end of a file.
 DWORD WINAPI HangUpOnTheReader(void* server) {
   ConnectNamedPipe(server, nullptr);
   DisconnectNamedPipe(server);
