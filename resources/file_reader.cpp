@@ -12,8 +12,10 @@ struct OpenModeRow {
 };
 
 // "wa" and "wba" use ate, not app: the file is emptied like "w", then positioned at its end.
+// "r" reads in binary too: a text-mode read on Windows ends at a 0x1A byte, and ReadLine drops the
+// CR of a CR LF itself, so lines read the same on every platform.
 const OpenModeRow OpenModeTable[] = {
-    {"r", FileRead, std::ios::in},
+    {"r", FileRead, std::ios::in | std::ios::binary},
     {"w", FileWrite, std::ios::out | std::ios::trunc},
     {"rb", FileReadBinary, std::ios::in | std::ios::binary},
     {"wb", FileWriteBinary, std::ios::out | std::ios::trunc | std::ios::binary},
@@ -68,7 +70,7 @@ std::string FileReader::ReadLine() {
   }
   std::string line;
   std::getline(stream, line);
-  // Text mode keeps the CR of a CR LF ending on this platform; the line does not include it.
+  // The CR of a CR LF ending is not part of the line.
   bool endedAtLineFeed = !stream.eof() && !stream.fail();
   if (endedAtLineFeed && !line.empty() && line.back() == '\r') line.pop_back();
   return line;

@@ -9,6 +9,7 @@
 
 #include "resources/file_reader.h"
 #include "support/console_capture.h"
+#include "support/unreadable_file.h"
 #include "support/work_dir.h"
 
 namespace {
@@ -142,6 +143,7 @@ TEST(FileReader, ReadsLinesWithoutTheirLineEnds) {
       {"empty file", "", {""}},
       {"blank lines kept", "\n\nx", {"", "", "x"}},
       {"CR inside a line stays", "a\rb\n", {"a\rb", ""}},
+      {"a 0x1A byte is text, not the end", "a\x1a" "b\nc", {"a\x1a" "b", "c"}},
   };
   ScopedWorkDir dir;
   for (const LinesCase& c : cases) {
@@ -204,12 +206,11 @@ TEST(FileReader, CloseKeepsTheModeAndStopsReading) {
   EXPECT_EQ(console.out, "The file is not opened\n");
 }
 
-// A folder opens for reading on this platform but every read fails without reaching the end.
 TEST(FileReader, AReadErrorEndsTheReadLoop) {
   ScopedWorkDir dir;
-  std::filesystem::create_directory("folder");
+  const brisa_test::UnreadableFile unreadable("unreadable");
   FileReader reader;
-  reader.Open("folder", "r");
+  reader.Open(unreadable.path().c_str(), "r");
   ASSERT_TRUE(reader.opened);
   EXPECT_EQ(ReadAllLines(reader), std::vector<std::string>{""});
   EXPECT_TRUE(reader.IsEOF());

@@ -1,12 +1,12 @@
 // The OBJ parser: records, corners, draw mode, textured de-duplication and every refused file.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "resources/obj_parser.h"
 #include "support/console_capture.h"
+#include "support/unreadable_file.h"
 #include "support/work_dir.h"
 
 namespace {
@@ -222,7 +222,7 @@ TEST(ObjParser, LargestThirtyTwoBitIndexIsOutOfRangeNotMalformed) {
 
 TEST(ObjParser, ReportsFilesThatCannotBeRead) {
   ScopedWorkDir dir;
-  std::filesystem::create_directory("folder.obj");
+  const brisa_test::UnreadableFile unreadable("unreadable.obj");
   ObjMeshData mesh;
   ObjParseStatus missing = ObjParseStatus::Ok;
   std::string console;
@@ -233,7 +233,7 @@ TEST(ObjParser, ReportsFilesThatCannotBeRead) {
   }
   EXPECT_EQ(missing, ObjParseStatus::CannotOpen);
   EXPECT_EQ(console, "Error with open mode: r - File : missing.obj\n");
-  EXPECT_EQ(ParseObjFile("folder.obj", mesh), ObjParseStatus::ReadError);
+  EXPECT_EQ(ParseObjFile(unreadable.path().c_str(), mesh), ObjParseStatus::ReadError);
 }
 
 }  // namespace

@@ -29,11 +29,19 @@ void ScopedWorkDir::WriteFile(const std::string& relativePath, const std::string
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// File by file: mingw's fs::copy of a folder refuses a target folder that already exists.
 void ScopedWorkDir::CopyStagedShaders() const {
-  fs::path target = fs::path(path_) / "Assets" / "Shaders";
+  const fs::path source = StagedPath("Assets/Shaders");
+  const fs::path target = fs::path(path_) / "Assets" / "Shaders";
   fs::create_directories(target);
-  fs::copy(StagedPath("Assets/Shaders"), target,
-           fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(source)) {
+    const fs::path copy = target / entry.path().lexically_relative(source);
+    if (entry.is_directory()) {
+      fs::create_directories(copy);
+    } else {
+      fs::copy_file(entry.path(), copy, fs::copy_options::overwrite_existing);
+    }
+  }
 }
 
 bool ScopedWorkDir::CopyStagedAsset(const std::string& relativePath) const {
