@@ -20,6 +20,8 @@ namespace {
 constexpr const char* WindowTitle = "Brisa Demo 2024 Lindora";
 // Two seconds of sound: the second of silence the program waits before the song, then the song.
 constexpr long PlayingBytes = 2L * 176400;
+// Two more seconds of sound, played on once the keys that must not end the show were sent.
+constexpr long ShowGoesOnBytes = 2L * 176400;
 
 struct WindowSearch {
   DWORD processId;
@@ -55,11 +57,12 @@ void PostKey(HWND window, UINT message, WPARAM virtualKey) {
 }
 
 // SDL's disk driver shares its file with no one while it writes, so what it holds is read only once
-// the program has ended; its size grows at the device's pace from the moment the device opens.
-bool WaitForPlayback(ChildProcess& child, int seconds) {
+// the program has ended; its size grows at the device's pace from the moment the device opens until
+// the song stops. True once the file holds `bytes` with the program still running.
+bool WaitForSound(ChildProcess& child, long bytes, int seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   while (child.Running() && std::chrono::steady_clock::now() < deadline) {
-    if (FileSize(DemoSoundFile) >= PlayingBytes) return true;
+    if (FileSize(DemoSoundFile) >= bytes) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return false;
@@ -67,7 +70,7 @@ bool WaitForPlayback(ChildProcess& child, int seconds) {
 
 // The long song playing in the show's window (every run on Windows has one); null when none showed.
 HWND StartShowInWindow(ChildProcess& child) {
-  if (!WaitForPlayback(child, DemoRunLimitSeconds)) return nullptr;
+  if (!WaitForSound(child, PlayingBytes, DemoRunLimitSeconds)) return nullptr;
   return ShowWindowOf(child);
 }
 
@@ -102,8 +105,8 @@ TEST(DemoProcess, EscapeEndsTheShow) {
   PostKey(window, WM_KEYDOWN, VK_SPACE);
   PostKey(window, WM_KEYUP, VK_SPACE);
   PostKey(window, WM_KEYUP, VK_ESCAPE);
-  std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  EXPECT_TRUE(child.Running());
+  EXPECT_TRUE(WaitForSound(child, FileSize(DemoSoundFile) + ShowGoesOnBytes, DemoRunLimitSeconds))
+      << "the song went on";
   PostKey(window, WM_KEYDOWN, VK_ESCAPE);
   const ChildResult run = child.Wait(DemoRunLimitSeconds);
   ASSERT_TRUE(run.exited);
