@@ -26,6 +26,8 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool Running();
+  // The system's number for the process, by which its windows are told from another run's.
+  unsigned long Id() const;
   // Sends a POSIX signal; Windows has none to send.
   void Signal(int signalNumber);
   // Waits for the end; a child still running after `timeoutSeconds` is killed.

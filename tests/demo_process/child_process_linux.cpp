@@ -52,6 +52,8 @@ bool ChildProcess::Running() {
   return !status_;
 }
 
+unsigned long ChildProcess::Id() const { return static_cast<unsigned long>(pid_); }
+
 void ChildProcess::Signal(int signalNumber) {
   if (Running()) kill(pid_, signalNumber);
 }

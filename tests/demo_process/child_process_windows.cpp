@@ -70,6 +70,8 @@ ChildProcess::~ChildProcess() {
 
 bool ChildProcess::Running() { return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
+unsigned long ChildProcess::Id() const { return process_ != nullptr ? GetProcessId(process_) : 0; }
+
 ChildResult ChildProcess::Wait(int timeoutSeconds) {
   const auto deadline = started_ + std::chrono::seconds(timeoutSeconds);
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());

@@ -5,18 +5,28 @@
 
 #include <sstream>
 
+#include "unattended_video.h"
+
 namespace brisa_test {
 
-ChildEnvironment OffscreenWithDiskAudio(const std::string& soundFile) {
-  return {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", soundFile}};
+ChildEnvironment UnattendedWithDiskAudio(const std::string& soundFile) {
+  return {{"SDL_VIDEODRIVER", UnattendedVideoDriver()}, {"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", soundFile}};
 }
 
 bool OnlySilence(const std::string& bytes, size_t from) {
   return bytes.find_first_not_of('\0', from) == std::string::npos;
 }
 
+std::string ConsoleText(const std::string& written) {
+  std::string text;
+  for (size_t i = 0; i < written.size(); ++i) {
+    if (written[i] != '\r' || i + 1 == written.size() || written[i + 1] != '\n') text += written[i];
+  }
+  return text;
+}
+
 std::string ProgramErrors(const std::string& err) {
-  std::istringstream lines(err);
+  std::istringstream lines(ConsoleText(err));
   std::string kept;
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind("CRITICAL: ", 0) != 0) kept += line + "\n";

@@ -11,12 +11,15 @@ namespace brisa_test {
 // 4096 frames of two 16-bit channels.
 constexpr size_t DeviceBufferBytes = 4096 * 4;
 
-// No display and no sound card: offscreen video, and the sound written to `soundFile`.
-ChildEnvironment OffscreenWithDiskAudio(const std::string& soundFile);
+// No one watching and no sound card: the platform's unattended video, and the sound written to `soundFile`.
+ChildEnvironment UnattendedWithDiskAudio(const std::string& soundFile);
 
 bool OnlySilence(const std::string& bytes, size_t from = 0);
 
-// SDL's disk driver announces itself on standard error; the program's own lines are the rest.
+// What a program wrote to a console stream, its lines ended by "\n": Windows' text mode ends them "\r\n".
+std::string ConsoleText(const std::string& written);
+
+// SDL's disk driver announces itself on standard error; the program's own lines are the rest, as ConsoleText.
 std::string ProgramErrors(const std::string& err);
 
 // What libmodplug mixes for the module with the program's settings, in device-sized buffers.

@@ -155,7 +155,7 @@ TEST(Install, EachProgramPlaysAShortSongFromTheFolderToItsEnd) {
     const std::string module = brisa_test::MakeTestModule(ShortSong());
     dir.WriteFile("Assets/sorvane.mod", module);
     const ChildResult run =
-        brisa_test::RunChild(dir.path() + "/" + program, brisa_test::OffscreenWithDiskAudio(SoundFile), RunLimitSeconds);
+        brisa_test::RunChild(dir.path() + "/" + program, brisa_test::UnattendedWithDiskAudio(SoundFile), RunLimitSeconds);
     ASSERT_TRUE(run.exited) << run.err;
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(brisa_test::ProgramErrors(run.err), "");

@@ -178,11 +178,11 @@ TEST_P(BrokenAsset, IsReportedAndTheRunEndsAsItShould) {
   ASSERT_NO_FATAL_FAILURE(Break(dir, c));
   const ExpectedRun expected = ExpectedRunWith({{RequestForFile(c.file).name, c.outcome}});
 
-  const ChildResult run = RunChild(Program, OffscreenWithDiskAudio(SoundFile), CaseLimitSeconds);
+  const ChildResult run = RunChild(Program, UnattendedWithDiskAudio(SoundFile), CaseLimitSeconds);
   ASSERT_TRUE(run.exited) << (run.seconds >= CaseLimitSeconds ? "still running at the time limit" : "ended by a signal")
                           << " after " << run.seconds << " s\n" << run.err;
   EXPECT_EQ(run.exitCode, expected.exitCode);
-  EXPECT_EQ(run.out, expected.out);
+  EXPECT_EQ(ConsoleText(run.out), expected.out);
   EXPECT_EQ(ProgramErrors(run.err), expected.err);
   ExpectSound(expected, ReadFile(ModulePath));
 }

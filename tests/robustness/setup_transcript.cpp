@@ -4,11 +4,12 @@
 #include <set>
 #include <stdexcept>
 
+#include "pause_prompt.h"
+
 namespace brisa_test {
 
 namespace {
 
-constexpr const char* PausePrompt = "Press any key to continue . . .";
 constexpr const char* ShaderFolder = "Assets/Shaders/";
 constexpr const char* ShaderSuffixes[] = {".vertex", ".fragment"};
 
@@ -142,7 +143,7 @@ ExpectedRun ExpectedRunWith(const std::map<std::string, LoadOutcome>& outcomes) 
     run.exitCode = 1;
     run.songPlays = false;
     if (request.need == Need::SetUpFailsWithout) {
-      run.out += std::string(PausePrompt) + "\n";
+      run.out += PausePromptOutput();
       run.deviceOpens = false;
     }
     return run;
