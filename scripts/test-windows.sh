@@ -13,8 +13,12 @@ test_build="$release_build/x86_64"
 "$root/scripts/cross-build.sh" x86_64 "$test_build" -DBRISA_BENCH=OFF -DBRISA_TEST_VARIANTS=480 \
   -DBRISA_WINDOWS_RELEASE_ZIP="$release_build/Brisa2024-Lindora.zip"
 
-# Wine's server outlives the last program by a few seconds; the run leaves none behind.
-trap 'WINEPREFIX="$test_build/wine-prefix" wineserver -k 2>/dev/null || true' EXIT
+# Wine's server and its services are started first, on the null device: started by a test, they
+# would hold its output open until the whole run ends. The run leaves none behind.
+export WINEPREFIX="$test_build/wine-prefix"
+trap 'wineserver -k 2>/dev/null || true' EXIT
 # A screen larger than every build's window, so that a centred window lies away from the corner.
-xvfb-run -a -s "-screen 0 2560x1600x24 -nolisten tcp" \
-  ctest --test-dir "$test_build" --output-on-failure -j "$(nproc)" "$@"
+xvfb-run -a -s "-screen 0 2560x1600x24 -nolisten tcp" bash -c '
+  "$1/run-under-wine" cmd /c exit < /dev/null > /dev/null 2>&1
+  wineserver -p < /dev/null > /dev/null 2>&1
+  ctest --test-dir "$1" --output-on-failure -j "$(nproc)" "${@:2}"' run-tests "$test_build" "$@"

@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include <SDL.h>
+
 #include "child_process.h"
 #include "demo_run.h"
 #include "show_output.h"
