@@ -221,8 +221,8 @@ TEST(DemoProcess, TheSoundDeviceIsOpenedForTheFormatThePlayerMixes) {
 
   const PlayerFormat player = PlayerLine(report);
   EXPECT_EQ(player.frequencyHz, opened.frequencyHz);
-  EXPECT_EQ(player.bits, int{SDL_AUDIO_BITSIZE(opened.format)});
-  EXPECT_EQ(player.channels, int(opened.channels));
+  EXPECT_EQ(player.bits, static_cast<int>(SDL_AUDIO_BITSIZE(opened.format)));
+  EXPECT_EQ(player.channels, static_cast<int>(opened.channels));
   // libmodplug mixes 16-bit samples signed, in the machine's byte order.
   EXPECT_TRUE(SDL_AUDIO_ISSIGNED(opened.format));
   EXPECT_EQ(SDL_AUDIO_ISBIGENDIAN(opened.format) != 0, SDL_BYTEORDER == SDL_BIG_ENDIAN);
