@@ -77,11 +77,6 @@ ChildResult ChildProcess::Wait(int timeoutSeconds) {
   return result;
 }
 
-ChildResult RunChild(const std::string& program, const ChildEnvironment& environment, int timeoutSeconds) {
-  ChildProcess child(program, environment);
-  return child.Wait(timeoutSeconds);
-}
-
 int RunCommand(const std::string& commandLine) {
   const int status = std::system(commandLine.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -92,11 +92,6 @@ ChildResult ChildProcess::Wait(int timeoutSeconds) {
   return result;
 }
 
-ChildResult RunChild(const std::string& program, const ChildEnvironment& environment, int timeoutSeconds) {
-  ChildProcess child(program, environment);
-  return child.Wait(timeoutSeconds);
-}
-
 int RunCommand(const std::string& commandLine) { return std::system(commandLine.c_str()); }
 
 }  // namespace brisa_test
