@@ -9,7 +9,7 @@ case "$variant" in
   *) echo "usage: $0 [480|720|1080]" >&2; exit 2 ;;
 esac
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" -DBRISA_TESTS=OFF -DBRISA_BENCH=OFF
+"$root/scripts/build.sh" show
 stage="${BRISA_BUILD_DIR:-$root/build}/stage"
 cd "$stage"
 
