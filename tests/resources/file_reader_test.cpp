@@ -144,6 +144,16 @@ TEST(FileReader, ReadsLinesWithoutTheirLineEnds) {
       {"blank lines kept", "\n\nx", {"", "", "x"}},
       {"CR inside a line stays", "a\rb\n", {"a\rb", ""}},
       {"a 0x1A byte is text, not the end", "a\x1a" "b\nc", {"a\x1a" "b", "c"}},
+      {"only the CR of a CR LF is dropped", "a\r\r\nb", {"a\r", "b"}},
+      // A last line without a line feed keeps every character, whatever it ends with, and no
+      // empty read follows it.
+      {"last line ending in a CR", "a\r\nb\r", {"a", "b\r"}},
+      {"a lone CR", "\r", {"\r"}},
+      {"last line ending in a blank", "a\nb ", {"a", "b "}},
+      {"last line ending in a 0x1A byte", "a\nb\x1a", {"a", "b\x1a"}},
+      {"last line ending in a backslash", "a\nb\\", {"a", "b\\"}},
+      {"last line of one character", "ab\nc", {"ab", "c"}},
+      {"a single character", "x", {"x"}},
   };
   ScopedWorkDir dir;
   for (const LinesCase& c : cases) {
