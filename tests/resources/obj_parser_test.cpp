@@ -198,6 +198,8 @@ TEST(ObjParser, RefusesFilesThatWouldReadOutsideTheirLists) {
       {"index past 32 bits", t + "f 1 2 2147483648\n", ObjParseStatus::MalformedNumber},
       {"index far past 32 bits", t + "l 1 99999999999999999999\n", ObjParseStatus::MalformedNumber},
       {"empty corner", t + "f 1 2 3  \n", ObjParseStatus::MalformedNumber},
+      // Without a line feed the CR stays: it is a corner of its own, not the end of a CR LF.
+      {"blank and CR ending the file", t + "f 1 2 3 \r", ObjParseStatus::MalformedNumber},
       {"corner without position", t + "f /1 2 3\n", ObjParseStatus::MalformedNumber},
       {"malformed texture number", t + "vt 0 0\nf 1/x 2/1 3/1\n", ObjParseStatus::MalformedNumber},
       {"malformed segment end", t + "l 1 b\n", ObjParseStatus::MalformedNumber},
