@@ -22,8 +22,9 @@ else()
   set(BRISA_OTHER_PLATFORM_SOURCES "_windows(_test)?\\.(c|cpp)$")
 endif()
 
+# stb's decoder (resources/stb_image.c) is compiled once for every size, in cmake/stb.cmake.
 file(GLOB BRISA_LIBRARY_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/resources/*.cpp ${CMAKE_SOURCE_DIR}/resources/*.c
+  ${CMAKE_SOURCE_DIR}/resources/*.cpp
   ${CMAKE_SOURCE_DIR}/engine/*.cpp
   ${CMAKE_SOURCE_DIR}/demo/*.cpp)
 list(FILTER BRISA_LIBRARY_SOURCES EXCLUDE REGEX "/demo/main\\.cpp$")
@@ -36,7 +37,7 @@ function(brisa_add_variant variant)
   target_include_directories(${lib} PUBLIC ${CMAKE_SOURCE_DIR})
   target_compile_definitions(${lib} PUBLIC BRISA_SCREEN_WIDTH=${width} BRISA_SCREEN_HEIGHT=${height})
   target_compile_options(${lib} PRIVATE ${BRISA_WARNINGS})
-  target_link_libraries(${lib} PUBLIC glad glm::glm PkgConfig::SDL2 PkgConfig::MODPLUG PkgConfig::STB
+  target_link_libraries(${lib} PUBLIC glad glm::glm PkgConfig::SDL2 PkgConfig::MODPLUG brisa_stb_image
     Threads::Threads ${CMAKE_DL_LIBS})
 
   if(EXISTS ${CMAKE_SOURCE_DIR}/demo/main.cpp)
