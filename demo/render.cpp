@@ -8,6 +8,7 @@
 #include "demo/greets.h"
 #include "demo/music_state.h"
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
 #include "resources/resource_manager.h"
@@ -69,20 +70,25 @@ void DrawFade() {
   if (fade && fade->alpha != 0) gEngine->FillScreen(fade->argb);
 }
 
+// Shown from the card's row to the end of its order.
+void DrawTitleCard(const FixedSprite& card, SongPosition from, int32_t order, int32_t row) {
+  if (order == from.order && row >= from.row) DrawFixed(openingTexture, card);
+}
+
 void DrawIntro(int32_t order, int32_t row) {
   DrawWireframeTerrain();
-  if (order > 1) DrawFlamingoPair();
-  if (order == 0 && row >= 32) DrawFixed(openingTexture, TitleCard1);
-  if (order == 1 && row >= 17) DrawFixed(openingTexture, TitleCard2);
-  if (order == 2 && row >= 17) DrawFixed(openingTexture, TitleCard3);
+  if (order >= FlamingoOrder) DrawFlamingoPair();
+  DrawTitleCard(TitleCard1, TitleCard1From, order, row);
+  DrawTitleCard(TitleCard2, TitleCard2From, order, row);
+  DrawTitleCard(TitleCard3, TitleCard3From, order, row);
   DrawFade();
 }
 
 void DrawWindsurf(int32_t order) {
   DrawWireframeTerrain();
-  if (order >= 6 && windsurf) windsurf->Render();
-  if (order < 7) DrawFlamingoPair();
-  if (order < 6) {
+  if (order >= SailingOrder && windsurf) windsurf->Render();
+  if (order < DriftOrder) DrawFlamingoPair();
+  if (order < SailingOrder) {
     DrawFixed(logoTexture, LogoSprite);
     DrawFade();
   }
@@ -93,7 +99,7 @@ void DrawCredits(int32_t order) {
   const int16_t x = static_cast<int16_t>(ScaleDesign(DesignCreditsX));
   DrawSized(creditsTexture, creditsTitleRect, x, static_cast<int16_t>(ScaleDesign(DesignCreditsTitleY)));
   DrawSized(creditsTexture, creditsNameRect, x, static_cast<int16_t>(ScaleDesign(DesignCreditsNameY)));
-  if (order == 14) DrawLyrics();
+  if (order == FirstLyricOrder) DrawLyrics();
   DrawFade();
 }
 
@@ -111,7 +117,7 @@ void DrawTiles() {
 void DrawShatter(int32_t order) {
   DrawEffect(palmsEffect);
   DrawTiles();
-  if (order == 16) DrawLyrics();
+  if (order == SecondLyricOrder) DrawLyrics();
   DrawFade();
 }
 

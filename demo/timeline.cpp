@@ -7,6 +7,7 @@
 #include "demo/music_state.h"
 #include "demo/scene.h"
 #include "demo/screen_grab.h"
+#include "demo/song_positions.h"
 #include "demo/tile_shatter.h"
 
 int timelineState = SceneIntro;
@@ -22,7 +23,7 @@ int32_t flamingoDrawCount = 0;
 float papagayoX = -844.0f;
 TextureRect creditsTitleRect{0, 0, 1080, 60};
 TextureRect creditsNameRect{0, 180, 1080, 90};
-TextureRect lyricsRect{0, 0, 2048, 64};
+TextureRect lyricsRect{0, 0, 2048, LyricLineHeightPx};
 glm::vec2 lyricsPosition{0.0f, 0.0f};
 
 namespace {
@@ -31,8 +32,6 @@ constexpr uint32_t White = 0xffffff;
 constexpr uint32_t FinaleRed = 0xe0040f;
 constexpr int32_t SectionFadeMs = 500;
 
-// Lyric rows in "Assets/lyrics.png", one strip high each.
-constexpr int32_t LyricLineHeightPx = 64;
 const glm::vec2 LyricsHighStart{static_cast<float>(ScreenWidth), static_cast<float>(ScreenHeight / 4)};
 
 void StartSectionFade(uint32_t rgb) {
@@ -79,12 +78,12 @@ struct Cue {
 
 // Tested in this order; each fires only at its exact order position and from its one state.
 constexpr Cue Cues[] = {
-    {5, SceneIntro, SceneWindsurf, EnterWindsurf},
-    {8, SceneWindsurf, SceneCredits, EnterCredits},
-    {15, SceneCredits, SceneShatter, EnterShatter},
-    {17, SceneShatter, SceneGreetings, EnterGreetings},
-    {23, SceneGreetings, ScenePapagayo, EnterPapagayo},
-    {25, ScenePapagayo, SceneFinale, EnterFinale},
+    {WindsurfOrder, SceneIntro, SceneWindsurf, EnterWindsurf},
+    {CreditsOrder, SceneWindsurf, SceneCredits, EnterCredits},
+    {ShatterOrder, SceneCredits, SceneShatter, EnterShatter},
+    {GreetingsOrder, SceneShatter, SceneGreetings, EnterGreetings},
+    {PapagayoOrder, SceneGreetings, ScenePapagayo, EnterPapagayo},
+    {FinaleOrder, ScenePapagayo, SceneFinale, EnterFinale},
 };
 
 void RunSection(int32_t t) {

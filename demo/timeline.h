@@ -28,6 +28,8 @@ struct SettlingValue {
 // Lyric scroll rates in milliseconds per screen pixel: slow under the credits, fast elsewhere.
 constexpr float LyricsSlowDivisor = 2.5f / SpriteScale;
 constexpr float LyricsFastDivisor = 1.8f / SpriteScale;
+// Lyric lines in "Assets/lyrics.png", one strip high each.
+constexpr int32_t LyricLineHeightPx = 64;
 
 // Held as a plain int: main writes -1 and 0 around its start-up wait, the cues do the rest.
 extern int timelineState;

@@ -9,6 +9,7 @@
 #include "demo/greets.h"
 #include "demo/music_state.h"
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
 #include "resources/resource_manager.h"
@@ -27,7 +28,6 @@ constexpr int32_t TearDownSkipPeriodMs = 16;
 constexpr float WindsurfDriftMsPerUnit = 1500.0f;
 constexpr float PapagayoMsPerDesignPixel = 3.5f;
 constexpr float PapagayoStartX = -844.0f;
-constexpr int32_t LyricLineHeightPx = 64;
 
 // The timeline's sines: argument in single precision, sine in double, result in single.
 float SinOfTime(int32_t t, float divisor) {
@@ -81,7 +81,7 @@ void AdvanceFade() {
 }
 
 void RiseTerrain() {
-  if (!planeRiseStarted && musicSnapshot.order == 1) {
+  if (!planeRiseStarted && musicSnapshot.order == TerrainRiseOrder) {
     planeRiseStarted = true;
     planePitch.target = 0.0f;
     planeHeight.target = 0.0f;
@@ -96,20 +96,20 @@ void RiseTerrain() {
 
 // One triangle more on every frame whose row plays a note on channel 0.
 void BuildUpFlamingo() {
-  if (musicSnapshot.order > 1 && musicSnapshot.rowNote[0] != 0) {
+  if (musicSnapshot.order >= FlamingoOrder && musicSnapshot.rowNote[0] != 0) {
     flamingoDrawCount = std::min(flamingoDrawCount + BuildUpIndices, flamingoFullCount);
     ShowFlamingoIndices();
   }
 }
 
-// Three triangles fewer on most frames of order 6; row 63 ends the segment.
+// Three triangles fewer on most frames of the sailing order; its last row ends the segment.
 void TearDownFlamingo(int32_t t) {
-  if (musicSnapshot.row < 63) {
+  if (musicSnapshot.row < LastPatternRow) {
     const int32_t elapsed = TakeSegmentTime(segmentStartMs, t);
     if (elapsed % TearDownSkipPeriodMs != 0) {
       flamingoDrawCount = std::max(flamingoDrawCount - TearDownIndices, 0);
     }
-  } else if (musicSnapshot.row == 63) {
+  } else if (musicSnapshot.row == LastPatternRow) {
     segmentStartMs = 0;
   }
 }
@@ -120,7 +120,7 @@ void SailWindsurfer(int32_t t) {
   }
   windsurf->SetRotationDegrees(glm::vec3(SinOfTime(t, 600.0f) * 5.0f, 180.0f, SinOfTime(t, 500.0f) * 6.0f));
   windsurf->position.x = SinOfTime(t, 2000.0f) * 3.0f;
-  if (musicSnapshot.order == 7) {
+  if (musicSnapshot.order == DriftOrder) {
     const int32_t elapsed = TakeSegmentTime(segmentStartMs, t);
     windsurf->position.z = -1.0f - static_cast<float>(elapsed) / WindsurfDriftMsPerUnit;
   }
@@ -134,9 +134,10 @@ void ShowCredit(TextureRect& rect, int32_t y, uint16_t height) {
 void FinaleLyrics(int32_t t) {
   const int32_t order = musicSnapshot.order;
   const int32_t row = musicSnapshot.row;
-  if ((order == 25 && row > 32) || (order == 26 && row < 33) || order == 27) {
+  if ((order == FinaleOrder && row >= ThirdLyricRow) || (order == FourthLyricOrder && row < ThirdLyricRow) ||
+      order == ClosingOrder) {
     ScrollLyrics(t, LyricsFastDivisor);
-  } else if (order == 26 && row > 33) {
+  } else if (order == FourthLyricOrder && row > ThirdLyricRow) {
     lyricsPosition = glm::vec2(static_cast<float>(ScreenWidth), static_cast<float>(3 * ScreenHeight / 4));
     lyricsRect.y = 3 * LyricLineHeightPx;
     segmentStartMs = 0;
@@ -160,8 +161,8 @@ void UpdateIntro(int32_t t) {
 void UpdateWindsurf(int32_t t) {
   ScrollTerrain();
   BobFlamingo(t);
-  if (musicSnapshot.order > 5) {
-    if (musicSnapshot.order == 6) {
+  if (musicSnapshot.order >= SailingOrder) {
+    if (musicSnapshot.order == SailingOrder) {
       TearDownFlamingo(t);
     }
     ShowFlamingoIndices();
@@ -174,20 +175,20 @@ void UpdateCredits(int32_t t) {
   creditsTitleRect.height = 0;
   creditsNameRect.height = 0;
   switch (musicSnapshot.order) {
-    case 8:
+    case CreditsOrder:
       ShowCredit(creditsTitleRect, 0, 60);
       ShowCredit(creditsNameRect, 180, 90);
       break;
-    case 10:
+    case SecondCreditOrder:
       ShowCredit(creditsTitleRect, 60, 60);
       ShowCredit(creditsNameRect, 270, 90);
       break;
-    case 12:
+    case ThirdCreditOrder:
       // The third credit reuses the first name row.
       ShowCredit(creditsTitleRect, 120, 60);
       ShowCredit(creditsNameRect, 180, 90);
       break;
-    case 14:
+    case FirstLyricOrder:
       ScrollLyrics(t, LyricsSlowDivisor);
       break;
     default:
@@ -201,7 +202,7 @@ void UpdateShatter(int32_t t) {
   if (tiles) {
     tiles->Fall(t);
   }
-  if (musicSnapshot.order == 16) {
+  if (musicSnapshot.order == SecondLyricOrder) {
     ScrollLyrics(t, LyricsFastDivisor);
   }
 }
@@ -228,7 +229,7 @@ void UpdatePapagayo(int32_t t) {
 
 void UpdateFinale(int32_t t) {
   FinaleLyrics(t);
-  if (musicSnapshot.order == 27 && musicSnapshot.row == 31 && fade) {
+  if (musicSnapshot.order == ClosingOrder && musicSnapshot.row == ClosingFadeRow && fade) {
     // Restarted on every frame of the row, so the three seconds count from its last frame.
     fade->Reset();
     fade->Start(0x000000, true, ClosingFadeMs);
