@@ -14,6 +14,7 @@
 #include "demo/greets.h"
 #include "demo/music_state.h"
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/timeline.h"
 #include "tools/capture/offline_show.h"
 
@@ -31,38 +32,36 @@ constexpr int ShatterWindowFrames = 6;
 // How long the second lyric line has been scrolling in the arranged shatter frame: about half the
 // strip is on screen then.
 constexpr int32_t ShatterLyricsLeadMs = 2000;
-// The credits' last row: the frames the shatter cue cuts its tiles from.
-constexpr int32_t LastCreditsOrder = 14;
-constexpr int32_t LastRow = 63;
 constexpr int32_t FadeClearlyVisible = 32;
 
 bool Order(int32_t order) { return musicSnapshot.order == order; }
 
 bool GreetingAppearing() { return greets->state == GreetFadingIn && !greets->done; }
 
-bool IntroFlamingoAndTitle() { return timelineState == SceneIntro && Order(2) && musicSnapshot.row >= 40; }
-bool WindsurfLogo() { return timelineState == SceneWindsurf && Order(5); }
+bool IntroFlamingoAndTitle() { return timelineState == SceneIntro && Order(FlamingoOrder) && musicSnapshot.row >= 40; }
+bool WindsurfLogo() { return timelineState == SceneWindsurf && Order(WindsurfOrder); }
 bool WindsurfSailing() {
-  return timelineState == SceneWindsurf && Order(6) && musicSnapshot.row >= 8 && flamingoDrawCount > 0;
+  return timelineState == SceneWindsurf && Order(SailingOrder) && musicSnapshot.row >= 8 && flamingoDrawCount > 0;
 }
-bool CreditsShown() { return timelineState == SceneCredits && Order(8); }
+bool CreditsShown() { return timelineState == SceneCredits && Order(CreditsOrder); }
 bool ScreenShattered() { return timelineState == SceneShatter; }
 bool GreetingShown() { return timelineState == SceneGreetings && fade->alpha == 0 && GreetingAppearing(); }
 bool ParrotAndGreeting() { return timelineState == ScenePapagayo && papagayoX == 0.0f && GreetingAppearing(); }
 bool FinaleLyricsAndFade() {
-  return timelineState == SceneFinale && Order(27) && fade->fadeIn && fade->alpha >= FadeClearlyVisible &&
+  return timelineState == SceneFinale && Order(ClosingOrder) && fade->fadeIn && fade->alpha >= FadeClearlyVisible &&
          lyricsPosition.x < static_cast<float>(ScreenWidth);
 }
 
 // The song draws the second lyric line only after the tiles have fallen; the bench shows both.
 void LyricsOverTiles() {
-  musicSnapshot.order = 16;
+  musicSnapshot.order = SecondLyricOrder;
   segmentStartMs = demoClock.timeMs - ShatterLyricsLeadMs;
 }
 
-// One frame of the credits drawn and kept as the main loop presents it, for the grab to cut.
+// The credits' last frame, at the last row of their last order, drawn and kept as the main loop
+// presents it, for the shatter cue's grab to cut.
 void DrawLastCreditsFrame() {
-  if (timelineState == SceneCredits && Order(LastCreditsOrder) && musicSnapshot.row == LastRow) {
+  if (timelineState == SceneCredits && Order(FirstLyricOrder) && musicSnapshot.row == LastPatternRow) {
     DrawFrame();
     glFinish();
   }

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "demo/module_player.h"
+#include "demo/song_positions.h"
 #include "image_probes.h"
 #include "program_run.h"
 #include "support/work_dir.h"
+#include "tools/capture/frame_selection.h"
 #include "tools/capture/wav_file.h"
 
 namespace show_capture {
@@ -127,14 +129,19 @@ TEST(CaptureProgram, SaysWhenItCannotMakeItsOutputFolder) {
 
 TEST(CaptureProgram, WritesChosenFramesTheSheetAndTheSoundtrack) {
   brisa_test::ScopedWorkDir out;
-  const ProgramRun run =
-      RunProgram(Program, {out.path(), "--frame", "5:0", "--frame", "1000", "--sheet", "30", "--wav"}, StageFolder());
+  // The first frame of the windsurf section is the white flash.
+  FrameChoice flashFrame;
+  flashFrame.byPosition = true;
+  flashFrame.order = WindsurfOrder;
+  const std::string flashChoice = std::to_string(WindsurfOrder) + ":0";
+  const ProgramRun run = RunProgram(
+      Program, {out.path(), "--frame", flashChoice, "--frame", "1000", "--sheet", "30", "--wav"}, StageFolder());
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  for (const char* file : {"order05_row00.png", "at_1000ms.png", "contact_sheet.png", "soundtrack.wav"}) {
+  for (const std::string& file : {flashFrame.FileName(), std::string("at_1000ms.png"), std::string("contact_sheet.png"),
+                                  std::string("soundtrack.wav")}) {
     EXPECT_NE(run.out.find(out.path() + "/" + file + ": "), std::string::npos) << file << " not reported:\n" << run.out;
   }
-  // The first frame of order 5 is the white flash.
-  const RgbImage flash = ReadPng(out.path() + "/order05_row00.png");
+  const RgbImage flash = ReadPng(out.path() + "/" + flashFrame.FileName());
   ASSERT_EQ(flash.width, ProgramScreenWidth);
   ASSERT_EQ(flash.height, ProgramScreenHeight);
   EXPECT_GE(FractionNear(flash, WholePicture(flash), {255, 255, 255}, 16), 0.99);

@@ -1,9 +1,10 @@
-// What the credits section shows: a title and a name in orders 8, 10 and 12, nothing in 9, 11 and 13.
+// What the credits section shows: a title and a name in each credit's order, nothing in the order after it.
 #pragma once
 
 #include <cstdint>
 #include <map>
 
+#include "demo/song_positions.h"
 #include "engine/engine.h"
 #include "show_probe.h"
 
@@ -17,8 +18,8 @@ struct CreditShot {
 
 class CreditsProbe : public SectionProbe {
  public:
-  static constexpr int32_t FirstOrder = 8;
-  static constexpr int32_t LastOrder = 13;
+  static constexpr int32_t FirstOrder = CreditsOrder;
+  static constexpr int32_t LastOrder = ThirdCreditOrder + 1;
   // The row of each credits order that is pictured.
   static constexpr int32_t ShotRow = 32;
 

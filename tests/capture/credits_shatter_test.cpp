@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/screen.h"
+#include "demo/song_positions.h"
 #include "demo/tile_shatter.h"
 #include "show_record.h"
 
@@ -16,7 +17,8 @@ struct CreditRows {
   int32_t nameY;
 };
 
-constexpr CreditRows ShownCredits[] = {{8, 0, 180}, {10, 60, 270}, {12, 120, 180}};
+constexpr CreditRows ShownCredits[] = {
+    {CreditsOrder, 0, 180}, {SecondCreditOrder, 60, 270}, {ThirdCreditOrder, 120, 180}};
 constexpr uint16_t CreditWidth = 1080;
 constexpr uint16_t CreditTitleHeight = 60;
 constexpr uint16_t CreditNameHeight = 90;

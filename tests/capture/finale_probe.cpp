@@ -2,6 +2,7 @@
 #include "finale_probe.h"
 
 #include "config/screen.h"
+#include "demo/song_positions.h"
 #include "demo/timeline.h"
 
 namespace show_capture {
@@ -14,8 +15,8 @@ constexpr float LeftQuarter = static_cast<float>(ScreenWidth) / 4.0f;
 
 bool DrawsLyrics(const ShowFrame& frame) {
   const int32_t order = frame.music.order;
-  return (frame.timelineState == SceneCredits && order == 14) || (frame.timelineState == SceneShatter && order == 16) ||
-         frame.timelineState == SceneFinale;
+  return (frame.timelineState == SceneCredits && order == FirstLyricOrder) ||
+         (frame.timelineState == SceneShatter && order == SecondLyricOrder) || frame.timelineState == SceneFinale;
 }
 
 bool FinaleProbe::WantsLyricLine(const ShowFrame& frame) const {

@@ -19,14 +19,12 @@ struct LyricShot {
 
 class FinaleProbe : public SectionProbe {
  public:
-  static constexpr int32_t FinaleOrder = 25;
-
   bool Wants(const ShowFrame& frame) override;
   void Observe(const ShowFrame& frame, bool rendered) override;
 
   // One per lyric row, the first frame that draws it with its start in the left quarter of the screen.
   std::vector<LyricShot> lyricLines;
-  std::optional<Shot> redFlash;  // the first frame of order 25
+  std::optional<Shot> redFlash;  // the first frame of the finale
   FadeState fadeAtRedFlash;
   std::optional<Shot> last;  // the show's last frame
   FadeState fadeAtEnd;
@@ -36,7 +34,8 @@ class FinaleProbe : public SectionProbe {
   bool IsRedFlash(const ShowFrame& frame) const;
 };
 
-// Whether the frame draws the lyric strip: order 14 of the credits, order 16 of the shatter, the finale.
+// Whether the frame draws the lyric strip: the first lyric order of the credits, the second of the
+// shatter, the finale.
 bool DrawsLyrics(const ShowFrame& frame);
 
 }  // namespace show_capture

@@ -3,13 +3,13 @@
 
 #include <string>
 
+#include "demo/timeline.h"
 #include "show_record.h"
 
 namespace show_capture {
 namespace {
 
 constexpr int LyricLines = 4;
-constexpr int32_t LyricLineHeight = 64;
 constexpr uint16_t LyricStripWidth = 2048;
 constexpr Rgb FinaleRed{0xe0, 0x04, 0x0f};
 
@@ -28,11 +28,12 @@ TEST(ShowFinale, FourLyricLinesScrollAcrossInTurn) {
   for (int line = 0; line < LyricLines; ++line) {
     SCOPED_TRACE("lyric line " + std::to_string(line));
     const LyricShot& shot = lines[static_cast<size_t>(line)];
-    const int32_t rowY = line * LyricLineHeight;
+    const int32_t rowY = line * LyricLineHeightPx;
     EXPECT_EQ(shot.rect.y, rowY);
     const Region strip{SpriteCoordinate(shot.position.x), SpriteCoordinate(shot.position.y),
-                       ScaledSize(LyricStripWidth), ScaledSize(LyricLineHeight)};
-    EXPECT_GE(Match(shot.shot.picture, "lyrics.png", {0, rowY, LyricStripWidth, LyricLineHeight}, strip), SpriteShown);
+                       ScaledSize(LyricStripWidth), ScaledSize(LyricLineHeightPx)};
+    EXPECT_GE(Match(shot.shot.picture, "lyrics.png", {0, rowY, LyricStripWidth, LyricLineHeightPx}, strip),
+              SpriteShown);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "demo/greets.h"
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/timeline.h"
 
 namespace show_capture {
@@ -13,8 +14,6 @@ constexpr int GreetingsPerColumn = 19;
 constexpr int GreetingCellWidth = 512;
 constexpr int GreetingCellHeight = 64;
 constexpr int32_t FullOpacity = 255;
-// The order position at which the finale takes over from the parrot.
-constexpr int32_t FinaleOrder = 25;
 
 bool GreetingsOn(const ShowFrame& frame) {
   return frame.timelineState == SceneGreetings || frame.timelineState == ScenePapagayo;

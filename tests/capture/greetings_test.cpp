@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "demo/song_positions.h"
 #include "show_record.h"
 
 namespace show_capture {
@@ -25,7 +26,7 @@ TEST(ShowGreetings, EveryGreetingShowsInFullBeforeTheFinale) {
     SCOPED_TRACE("greeting " + std::to_string(n));
     const GreetingSeen& seen = greetings[static_cast<size_t>(n)];
     EXPECT_EQ(seen.number, n);
-    EXPECT_LT(seen.order, FinaleProbe::FinaleOrder);
+    EXPECT_LT(seen.order, FinaleOrder);
     // The animator's rows run on past the atlas; the sprite sampler wraps them back onto it.
     EXPECT_EQ(seen.cellX, GreetingCell(n).x);
     EXPECT_EQ(seen.cellY % atlasHeight, GreetingCell(n).y);

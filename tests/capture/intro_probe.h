@@ -24,13 +24,14 @@ struct TitleCardShots {
 class IntroProbe : public SectionProbe {
  public:
   // Where the three title cards come on.
-  static constexpr SongMoment CardMoments[3] = {{0, 32}, {1, 17}, {2, 17}};
-  // The row of each order from 1 to 7 at which the 3D objects are pictured.
+  static constexpr SongMoment CardMoments[3] = {{TitleCard1From}, {TitleCard2From}, {TitleCard3From}};
+  // The row of each order at which the 3D objects are pictured: from the order before the
+  // flamingo's to the windsurfer's drift.
   static constexpr int32_t ObjectRow = 48;
-  static constexpr int32_t FirstObjectOrder = 1;
-  static constexpr int32_t LastObjectOrder = 7;
-  static constexpr SongMoment LogoMoment{5, 32};
-  static constexpr int32_t FlashOrder = 5;
+  static constexpr int32_t FirstObjectOrder = FlamingoOrder - 1;
+  static constexpr int32_t LastObjectOrder = DriftOrder;
+  static constexpr SongMoment LogoMoment{{WindsurfOrder, 32}};
+  static constexpr int32_t FlashOrder = WindsurfOrder;
 
   bool Wants(const ShowFrame& frame) override;
   void Observe(const ShowFrame& frame, bool rendered) override;
@@ -39,7 +40,7 @@ class IntroProbe : public SectionProbe {
   // Mesh::indexCount of the flamingo at the last frame of each order.
   std::map<int32_t, int32_t> flamingoIndicesAtOrderEnd;
   std::map<int32_t, ShotWithout> objectShots;  // by order
-  std::optional<Shot> whiteFlash;              // the first frame of order 5
+  std::optional<Shot> whiteFlash;              // the first frame of the windsurf section
   FadeState fadeAtWhiteFlash;
   std::optional<Shot> logo;
 

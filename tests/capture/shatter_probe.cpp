@@ -2,19 +2,13 @@
 #include "shatter_probe.h"
 
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "tools/capture/framebuffer_readback.h"
 
 namespace show_capture {
-
-namespace {
-
-// The order position at which the greetings take over from the shatter.
-constexpr int32_t GreetingsOrder = 17;
-
-}  // namespace
 
 std::vector<glm::vec3> TilePositions() {
   if (!tiles) return {};

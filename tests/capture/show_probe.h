@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "demo/music_state.h"
+#include "demo/song_positions.h"
 #include "tools/capture/rgb_image.h"
 #include "tools/capture/show_driver.h"
 
@@ -39,11 +40,10 @@ class ProbeSet : public ShowObserver {
   std::vector<SectionProbe*> probes_;
 };
 
-// A song position: a frame is at it from that row of that order on, until the order ends.
+// A frame is at a song moment from its row of its order on, until the order ends.
 struct SongMoment {
-  int32_t order = 0;
-  int32_t row = 0;
-  bool HeldBy(const MusicSnapshot& music) const { return music.order == order && music.row >= row; }
+  SongPosition from;
+  bool HeldBy(const MusicSnapshot& music) const { return music.order == from.order && music.row >= from.row; }
   // The frame right before the first one at the moment.
   bool JustBefore(const ShowFrame& frame) const {
     return !frame.lastFrame && !HeldBy(frame.music) && HeldBy(frame.nextMusic);

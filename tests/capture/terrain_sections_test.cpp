@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "demo/song_positions.h"
 #include "demo/timeline.h"
 #include "show_record.h"
 #include "tools/capture/offline_pacing.h"
@@ -45,9 +46,10 @@ TEST(ShowSections, FollowEachOtherToTheEndOfTheSong) {
   const int64_t musicEndsMs = buffers * MixBufferFrames * 1000 / MixRateHz;
   EXPECT_LE(show.timeline.lastPlaybackMs, musicEndsMs);
   EXPECT_GT(show.timeline.lastPlaybackMs + 1000 / DisplayRateHz + 1, musicEndsMs);
-  const std::pair<int, int32_t> expected[] = {{SceneIntro, 0},    {SceneWindsurf, 5},   {SceneCredits, 8},
-                                              {SceneShatter, 15}, {SceneGreetings, 17}, {ScenePapagayo, 23},
-                                              {SceneFinale, 25}};
+  const std::pair<int, int32_t> expected[] = {
+      {SceneIntro, 0},          {SceneWindsurf, WindsurfOrder},   {SceneCredits, CreditsOrder},
+      {SceneShatter, ShatterOrder}, {SceneGreetings, GreetingsOrder}, {ScenePapagayo, PapagayoOrder},
+      {SceneFinale, FinaleOrder}};
   ASSERT_EQ(show.timeline.entries.size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) {
     EXPECT_EQ(show.timeline.entries[i].state, expected[i].first) << "section " << i;
@@ -76,12 +78,13 @@ TEST(ShowTerrain, TitleCardsComeOnOverTheTerrain) {
 TEST(ShowTerrain, FlamingoIsWholeBeforeOrderFiveAndGoneBeforeOrderSeven) {
   const std::map<int32_t, int32_t>& indices = Show().intro.flamingoIndicesAtOrderEnd;
   ASSERT_GT(flamingoFullCount, 0);
-  ASSERT_TRUE(indices.count(2) && indices.count(4) && indices.count(6));
-  // Built a triangle at a time from order 2 on, not all at once.
-  EXPECT_GT(indices.at(2), 0);
-  EXPECT_LT(indices.at(2), flamingoFullCount);
-  EXPECT_EQ(indices.at(4), flamingoFullCount);
-  EXPECT_EQ(indices.at(6), 0);
+  constexpr int32_t LastIntroOrder = WindsurfOrder - 1;
+  ASSERT_TRUE(indices.count(FlamingoOrder) && indices.count(LastIntroOrder) && indices.count(SailingOrder));
+  // Built a triangle at a time from the flamingo's order on, not all at once.
+  EXPECT_GT(indices.at(FlamingoOrder), 0);
+  EXPECT_LT(indices.at(FlamingoOrder), flamingoFullCount);
+  EXPECT_EQ(indices.at(LastIntroOrder), flamingoFullCount);
+  EXPECT_EQ(indices.at(SailingOrder), 0);
 }
 
 TEST(ShowTerrain, FlamingoShowsFromOrderTwoUntilItIsTornDown) {
@@ -90,17 +93,19 @@ TEST(ShowTerrain, FlamingoShowsFromOrderTwoUntilItIsTornDown) {
   for (const auto& [order, shots] : intro.objectShots)
     share[order] = ShareDrawnBy(shots.shot.picture, shots.withoutFlamingo);
   ASSERT_EQ(share.size(), static_cast<size_t>(IntroProbe::LastObjectOrder - IntroProbe::FirstObjectOrder + 1));
-  EXPECT_EQ(share.at(1), 0.0);
-  for (int32_t order = 2; order <= 5; ++order) EXPECT_GE(share.at(order), ModelVisible) << "order " << order;
-  EXPECT_LT(share.at(6), share.at(5)) << "torn down during order 6";
-  EXPECT_EQ(share.at(7), 0.0);
+  EXPECT_EQ(share.at(FlamingoOrder - 1), 0.0);
+  for (int32_t order = FlamingoOrder; order <= WindsurfOrder; ++order) {
+    EXPECT_GE(share.at(order), ModelVisible) << "order " << order;
+  }
+  EXPECT_LT(share.at(SailingOrder), share.at(WindsurfOrder)) << "torn down while the windsurfer sails";
+  EXPECT_EQ(share.at(DriftOrder), 0.0);
 }
 
 TEST(ShowTerrain, WindsurferSailsFromOrderSix) {
   const IntroProbe& intro = Show().intro;
   for (const auto& [order, shots] : intro.objectShots) {
     const double share = ShareDrawnBy(shots.shot.picture, shots.withoutWindsurfer);
-    if (order >= 6) {
+    if (order >= SailingOrder) {
       EXPECT_GE(share, ModelVisible) << "order " << order;
     } else {
       EXPECT_EQ(share, 0.0) << "order " << order;
@@ -110,7 +115,7 @@ TEST(ShowTerrain, WindsurferSailsFromOrderSix) {
 
 TEST(ShowTerrain, WhiteFlashOpensOrderFiveThenTheLogoShows) {
   const IntroProbe& intro = Show().intro;
-  ASSERT_TRUE(intro.whiteFlash && intro.logo && intro.objectShots.count(6));
+  ASSERT_TRUE(intro.whiteFlash && intro.logo && intro.objectShots.count(SailingOrder));
   const RgbImage& flash = intro.whiteFlash->picture;
   EXPECT_GE(FractionNear(flash, WholePicture(flash), {255, 255, 255}, 16), 0.99);
   EXPECT_EQ(intro.fadeAtWhiteFlash.alpha, 255);
@@ -118,7 +123,7 @@ TEST(ShowTerrain, WhiteFlashOpensOrderFiveThenTheLogoShows) {
   const Region logo = OnScreen(ScaleDestination(LogoSprite.design));
   const ArtRect source = FromSheet(LogoSprite.source);
   EXPECT_GE(Match(intro.logo->picture, "Brisa_Vice_6c.png", source, logo), SpriteShown);
-  EXPECT_LE(Match(intro.objectShots.at(6).shot.picture, "Brisa_Vice_6c.png", source, logo), SpriteAbsent);
+  EXPECT_LE(Match(intro.objectShots.at(SailingOrder).shot.picture, "Brisa_Vice_6c.png", source, logo), SpriteAbsent);
 }
 
 }  // namespace

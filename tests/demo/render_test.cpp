@@ -6,6 +6,7 @@
 
 #include "demo/render.h"
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -82,11 +83,16 @@ TEST_F(RenderDemoTest, IntroShowsEachTitleCardAtItsOrderAndRow) {
     FixtureColor color;
     bool shown;
   };
+  const SongPosition card1 = TitleCard1From, card2 = TitleCard2From, card3 = TitleCard3From;
   const Case cases[] = {
-      {0, 31, &TitleCard1, brisa_test::TitleCard1Color, false}, {0, 32, &TitleCard1, brisa_test::TitleCard1Color, true},
-      {1, 16, &TitleCard2, brisa_test::TitleCard2Color, false}, {1, 17, &TitleCard2, brisa_test::TitleCard2Color, true},
-      {2, 16, &TitleCard3, brisa_test::TitleCard3Color, false}, {2, 17, &TitleCard3, brisa_test::TitleCard3Color, true},
-      {3, 17, &TitleCard3, brisa_test::TitleCard3Color, false}, {1, 40, &TitleCard1, brisa_test::TitleCard1Color, false},
+      {card1.order, card1.row - 1, &TitleCard1, brisa_test::TitleCard1Color, false},
+      {card1.order, card1.row, &TitleCard1, brisa_test::TitleCard1Color, true},
+      {card2.order, card2.row - 1, &TitleCard2, brisa_test::TitleCard2Color, false},
+      {card2.order, card2.row, &TitleCard2, brisa_test::TitleCard2Color, true},
+      {card3.order, card3.row - 1, &TitleCard3, brisa_test::TitleCard3Color, false},
+      {card3.order, card3.row, &TitleCard3, brisa_test::TitleCard3Color, true},
+      {card3.order + 1, card3.row, &TitleCard3, brisa_test::TitleCard3Color, false},
+      {card2.order, 40, &TitleCard1, brisa_test::TitleCard1Color, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "order " << c.order << " row " << c.row);
@@ -101,7 +107,7 @@ TEST_F(RenderDemoTest, IntroShowsEachTitleCardAtItsOrderAndRow) {
 }
 
 TEST_F(RenderDemoTest, SpriteCornersLandOnTheScaledDestination) {
-  Draw(SceneIntro, 0, 32);
+  Draw(SceneIntro, TitleCard1From.order, TitleCard1From.row);
   const SpriteDestination at = ScaleDestination(TitleCard1.design);
   EXPECT_TRUE(Near(Pixel(at.x + 1, at.y + 1), brisa_test::TitleCard1Color));
   EXPECT_TRUE(Near(Pixel(at.x + at.width - 2, at.y + at.height - 2), brisa_test::TitleCard1Color));
@@ -117,11 +123,16 @@ TEST_F(RenderDemoTest, FadeOverlayFollowsTheStateRule) {
     bool covered;
   };
   const Case cases[] = {
-      {"intro", SceneIntro, 0, true},         {"windsurf before 6", SceneWindsurf, 5, true},
-      {"windsurf from 6", SceneWindsurf, 6, false}, {"credits", SceneCredits, 8, true},
-      {"shatter", SceneShatter, 15, true},    {"greetings", SceneGreetings, 17, true},
-      {"papagayo", ScenePapagayo, 23, false}, {"finale", SceneFinale, 25, true},
-      {"before start", SceneBeforeStart, 0, false}, {"unknown state", 7, 0, false},
+      {"intro", SceneIntro, 0, true},
+      {"windsurf before the sailing", SceneWindsurf, WindsurfOrder, true},
+      {"windsurf from the sailing on", SceneWindsurf, SailingOrder, false},
+      {"credits", SceneCredits, CreditsOrder, true},
+      {"shatter", SceneShatter, ShatterOrder, true},
+      {"greetings", SceneGreetings, GreetingsOrder, true},
+      {"papagayo", ScenePapagayo, PapagayoOrder, false},
+      {"finale", SceneFinale, FinaleOrder, true},
+      {"before start", SceneBeforeStart, 0, false},
+      {"unknown state", 7, 0, false},
   };
   fade->alpha = 255;
   fade->argb = 0xFF00FF00u;
@@ -149,14 +160,15 @@ TEST_F(RenderDemoTest, FadeOverlayIsDrawnOverTheSprites) {
   };
   const int tileMiddle = 10 + TileSizePx / 2;
   const Case cases[] = {
-      {"intro title card", SceneIntro, 0, 32, CentreOf(TitleCard1), brisa_test::TitleCard1Color},
-      {"windsurf logo", SceneWindsurf, 5, 0, CentreOf(LogoSprite), brisa_test::LogoColor},
-      {"credits title", SceneCredits, 8, 0,
+      {"intro title card", SceneIntro, TitleCard1From.order, TitleCard1From.row, CentreOf(TitleCard1),
+       brisa_test::TitleCard1Color},
+      {"windsurf logo", SceneWindsurf, WindsurfOrder, 0, CentreOf(LogoSprite), brisa_test::LogoColor},
+      {"credits title", SceneCredits, CreditsOrder, 0,
        {ScaleDesign(DesignCreditsX) + ScaleDesign(540), ScaleDesign(DesignCreditsTitleY) + ScaleDesign(30)},
        brisa_test::CreditsTitleColors[0]},
-      {"shatter tile", SceneShatter, 15, 0, {tileMiddle, tileMiddle}, brisa_test::ParrotColor},
-      {"greeting", SceneGreetings, 20, 0, {110, 105}, brisa_test::GreetsColor},
-      {"finale lyrics", SceneFinale, 26, 0, {20, 110}, brisa_test::LyricsColors[2]},
+      {"shatter tile", SceneShatter, ShatterOrder, 0, {tileMiddle, tileMiddle}, brisa_test::ParrotColor},
+      {"greeting", SceneGreetings, GreetingsOrder + 3, 0, {110, 105}, brisa_test::GreetsColor},
+      {"finale lyrics", SceneFinale, FourthLyricOrder, 0, {20, 110}, brisa_test::LyricsColors[2]},
   };
   creditsTitleRect = {0, 0, 1080, 60};
   // Cut from the one-colour parrot picture, which leaves the shared "Screenshot" texture as it is.
@@ -190,11 +202,11 @@ TEST_F(RenderDemoTest, StatesOutsideTheShowDrawOnlyTheClear) {
   }
 }
 
-TEST_F(RenderDemoTest, WindsurfShowsTheLogoOnlyBeforeOrderSix) {
+TEST_F(RenderDemoTest, WindsurfShowsTheLogoOnlyBeforeTheSailing) {
   const Point p = CentreOf(LogoSprite);
-  Draw(SceneWindsurf, 5);
+  Draw(SceneWindsurf, WindsurfOrder);
   EXPECT_TRUE(Near(Pixel(p.x, p.y), brisa_test::LogoColor)) << "the logo comes from source row 430 on";
-  Draw(SceneWindsurf, 6);
+  Draw(SceneWindsurf, SailingOrder);
   EXPECT_TRUE(IsBlack(Pixel(p.x, p.y))) << Show(Pixel(p.x, p.y));
 }
 
@@ -205,9 +217,11 @@ TEST_F(RenderDemoTest, EffectSectionsDrawTheirOwnEffectBehindTheSprites) {
     FixtureColor effect;
   };
   const Case cases[] = {
-      {SceneCredits, 9, brisa_test::RoadEffectColor},      {SceneShatter, 15, brisa_test::PalmsEffectColor},
-      {SceneGreetings, 17, brisa_test::CityEffectColor},   {ScenePapagayo, 23, brisa_test::CityEffectColor},
-      {SceneFinale, 25, brisa_test::JailTunnelEffectColor},
+      {SceneCredits, CreditsOrder + 1, brisa_test::RoadEffectColor},
+      {SceneShatter, ShatterOrder, brisa_test::PalmsEffectColor},
+      {SceneGreetings, GreetingsOrder, brisa_test::CityEffectColor},
+      {ScenePapagayo, PapagayoOrder, brisa_test::CityEffectColor},
+      {SceneFinale, FinaleOrder, brisa_test::JailTunnelEffectColor},
   };
   // Every sprite out of the probe's way: the tiles below the screen, the greetings done, the parrot
   // and the lyrics off to the sides.
@@ -242,13 +256,13 @@ TEST_F(RenderDemoTest, CreditsDrawTheRowsTheTimelineSelects) {
     SCOPED_TRACE(c.titleY);
     creditsTitleRect = {0, c.titleY, 1080, c.titleHeight};
     creditsNameRect = {0, c.nameY, 1080, 90};
-    Draw(SceneCredits, 10);
+    Draw(SceneCredits, SecondCreditOrder);
     EXPECT_TRUE(Near(Pixel(x, titleY), c.title)) << Show(Pixel(x, titleY));
     EXPECT_TRUE(Near(Pixel(x, nameY), c.name)) << Show(Pixel(x, nameY));
   }
   creditsTitleRect.height = 0;
   creditsNameRect.height = 0;
-  Draw(SceneCredits, 11);
+  Draw(SceneCredits, SecondCreditOrder + 1);
   EXPECT_TRUE(Near(Pixel(x, titleY), brisa_test::RoadEffectColor)) << "height 0 shows nothing";
   EXPECT_TRUE(Near(Pixel(x, nameY), brisa_test::RoadEffectColor));
 }
@@ -260,8 +274,9 @@ TEST_F(RenderDemoTest, LyricsStripAppearsOnlyInItsOrders) {
     bool shown;
   };
   const Case cases[] = {
-      {SceneCredits, 14, true}, {SceneCredits, 13, false}, {SceneShatter, 16, true},
-      {SceneShatter, 15, false}, {SceneFinale, 26, true},
+      {SceneCredits, FirstLyricOrder, true},   {SceneCredits, FirstLyricOrder - 1, false},
+      {SceneShatter, SecondLyricOrder, true},  {SceneShatter, ShatterOrder, false},
+      {SceneFinale, FourthLyricOrder, true},
   };
   for (TextureRect& rect : tiles->sourceRects) rect.height = 0;
   lyricsRect = {0, 128, 2048, 64};
@@ -273,7 +288,7 @@ TEST_F(RenderDemoTest, LyricsStripAppearsOnlyInItsOrders) {
     Draw(c.state, c.order);
     EXPECT_EQ(Near(Pixel(10, 110), brisa_test::LyricsColors[2]), c.shown) << Show(Pixel(10, 110));
   }
-  Draw(SceneFinale, 27);
+  Draw(SceneFinale, ClosingOrder);
   EXPECT_TRUE(Near(Pixel(10, 101), brisa_test::LyricsColors[2])) << "y 100.9 truncates to 100";
   EXPECT_FALSE(Near(Pixel(10, 99), brisa_test::LyricsColors[2]));
 }
@@ -296,7 +311,7 @@ TEST_F(RenderDemoTest, TilesAreDrawnWhileAboveTheScreenBottom) {
   tiles->positions[0] = {10.9f, 10.2f, 0.0f};
   tiles->positions[1] = {ScreenWidth / 2.0f, ScreenHeight - 0.5f, 0.0f};
   tiles->positions[2] = {-static_cast<float>(TileSizePx) / 2, -1e9f, 0.0f};
-  Draw(SceneShatter, 15);
+  Draw(SceneShatter, ShatterOrder);
   EXPECT_TRUE(Near(Pixel(9, 10 + TileSizePx / 2), brisa_test::PalmsEffectColor)) << "x 10.9 starts at 10";
   EXPECT_TRUE(Near(Pixel(10, 10), TileColor));
   EXPECT_TRUE(Near(Pixel(10 + TileSizePx / 2, 10 + TileSizePx / 2), TileColor));
@@ -310,12 +325,12 @@ TEST_F(RenderDemoTest, ParrotSlidesInFromTheLeftInDesignPixels) {
   const int y = ScaleDesign(DesignParrotY) + ScaleDesign(500);
   greets->done = true;
   papagayoX = 0.0f;
-  Draw(ScenePapagayo, 23);
+  Draw(ScenePapagayo, PapagayoOrder);
   EXPECT_TRUE(Near(Pixel(2, y), brisa_test::ParrotColor));
   EXPECT_TRUE(Near(Pixel(ScaleDesign(844) - 2, y), brisa_test::ParrotColor));
   EXPECT_FALSE(Near(Pixel(ScaleDesign(844) + 2, y), brisa_test::ParrotColor));
   papagayoX = -400.0f;
-  Draw(ScenePapagayo, 23);
+  Draw(ScenePapagayo, PapagayoOrder);
   EXPECT_TRUE(Near(Pixel(ScaleDesign(444) - 2, y), brisa_test::ParrotColor));
   EXPECT_FALSE(Near(Pixel(ScaleDesign(444) + 2, y), brisa_test::ParrotColor));
 }
@@ -328,11 +343,11 @@ TEST_F(RenderDemoTest, GreetingsDrawTheCurrentCellOverTheEffect) {
   for (int state : std::initializer_list<int>{SceneGreetings, ScenePapagayo}) {
     SCOPED_TRACE(state);
     papagayoX = -844.0f;
-    Draw(state, 20);
+    Draw(state, GreetingsOrder + 3);
     EXPECT_TRUE(Near(Pixel(110, 105), brisa_test::GreetsColor)) << Show(Pixel(110, 105));
   }
   greets->done = true;
-  Draw(SceneGreetings, 20);
+  Draw(SceneGreetings, GreetingsOrder + 3);
   EXPECT_TRUE(Near(Pixel(110, 105), brisa_test::CityEffectColor));
 }
 
@@ -340,16 +355,16 @@ TEST_F(RenderDemoTest, FlamingoPairMirrorsAndKeepsTheMirroredPose) {
   flamingo->hidden = false;
   flamingo->position = {2.2f, 0.3f, -1.5f};
   flamingo->SetRotationDegrees({0.0f, 15.0f, 0.0f});
-  Draw(SceneIntro, 2);
+  Draw(SceneIntro, FlamingoOrder);
   EXPECT_EQ(flamingo->position.x, -2.2f);
   EXPECT_EQ(flamingo->rotationDegrees, glm::vec3(0.0f));
   EXPECT_EQ(flamingo->orientation.w, 1.0f);
-  Draw(SceneWindsurf, 6);
+  Draw(SceneWindsurf, SailingOrder);
   EXPECT_EQ(flamingo->position.x, 2.2f);
   EXPECT_EQ(flamingo->rotationDegrees.y, 0.0f);
-  Draw(SceneIntro, 1);
-  Draw(SceneWindsurf, 7);
-  EXPECT_EQ(flamingo->position.x, 2.2f) << "no pair before order 2 of the intro or from order 7 on";
+  Draw(SceneIntro, FlamingoOrder - 1);
+  Draw(SceneWindsurf, DriftOrder);
+  EXPECT_EQ(flamingo->position.x, 2.2f) << "no pair before the flamingo's order in the intro or from the drift on";
 }
 
 TEST_F(RenderDemoTest, FlamingoPairShowsBothSides) {

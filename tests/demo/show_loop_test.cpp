@@ -11,6 +11,7 @@
 #include "demo/music_snapshot.h"
 #include "demo/scene.h"
 #include "demo/show_loop.h"
+#include "demo/song_positions.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -30,8 +31,7 @@ constexpr Uint32 SongEndStandInMs = 10000;
 // Bytes of music mixed before the loop, so the player's row cells hold notes.
 constexpr int MixedAheadBytes = 3 * 16384;
 constexpr int NoDevice = 0;
-// Where the credits begin in the song's order list, and a song long enough to reach it.
-constexpr int32_t CreditsOrder = 8;
+// A song long enough to reach the credits.
 constexpr int SongOrders = CreditsOrder + 2;
 // The clock as the previous frame left it, and the ticks gone by since.
 constexpr int32_t PreviousFrameMs = 1000;

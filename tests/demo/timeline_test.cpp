@@ -13,6 +13,7 @@
 #include "demo/fade.h"
 #include "demo/music_state.h"
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/tile_shatter.h"
 #include "demo/timeline.h"
 #include "resources/resource_manager.h"
@@ -34,8 +35,9 @@ struct CueCase {
 };
 
 constexpr CueCase Cues[] = {
-    {5, SceneIntro, SceneWindsurf},      {8, SceneWindsurf, SceneCredits},  {15, SceneCredits, SceneShatter},
-    {17, SceneShatter, SceneGreetings}, {23, SceneGreetings, ScenePapagayo}, {25, ScenePapagayo, SceneFinale},
+    {WindsurfOrder, SceneIntro, SceneWindsurf},       {CreditsOrder, SceneWindsurf, SceneCredits},
+    {ShatterOrder, SceneCredits, SceneShatter},       {GreetingsOrder, SceneShatter, SceneGreetings},
+    {PapagayoOrder, SceneGreetings, ScenePapagayo},   {FinaleOrder, ScenePapagayo, SceneFinale},
 };
 
 TEST_F(TimelineTest, EachCueFiresOnlyAtItsOrderFromItsOneState) {
@@ -66,14 +68,28 @@ TEST_F(TimelineTest, OrdersWithoutACueLeaveTheState) {
 
 TEST_F(TimelineTest, ASkippedOrderLeavesTheTimelineWhereItIs) {
   timelineState = SceneWindsurf;
-  Frame(T0, 15);
+  Frame(T0, ShatterOrder);
   EXPECT_EQ(timelineState, SceneWindsurf);
-  Frame(T0 + 16, 17);
+  Frame(T0 + 16, GreetingsOrder);
   EXPECT_EQ(timelineState, SceneWindsurf);
 }
 
 TEST_F(TimelineTest, TheShowRunsThroughAllSectionsInOneDirection) {
-  const int32_t orders[] = {0, 1, 5, 6, 8, 14, 15, 16, 17, 23, 25, 27, 5, 8, 15};
+  const int32_t orders[] = {0,
+                            TerrainRiseOrder,
+                            WindsurfOrder,
+                            SailingOrder,
+                            CreditsOrder,
+                            FirstLyricOrder,
+                            ShatterOrder,
+                            SecondLyricOrder,
+                            GreetingsOrder,
+                            PapagayoOrder,
+                            FinaleOrder,
+                            ClosingOrder,
+                            WindsurfOrder,
+                            CreditsOrder,
+                            ShatterOrder};
   const int expected[] = {SceneIntro,     SceneIntro,     SceneWindsurf, SceneWindsurf, SceneCredits,
                           SceneCredits,   SceneShatter,   SceneShatter,  SceneGreetings, ScenePapagayo,
                           SceneFinale,    SceneFinale,    SceneFinale,   SceneFinale,   SceneFinale};
@@ -86,14 +102,14 @@ TEST_F(TimelineTest, TheShowRunsThroughAllSectionsInOneDirection) {
 TEST_F(TimelineTest, TheWindsurfCueFrameRunsWindsurfWorkAndLeavesTheFadeOpaqueWhite) {
   flamingoFullCount = 300;
   flamingoDrawCount = 30;
-  Frame(T0, FrameInput{5, 0, 0, 40});
+  Frame(T0, FrameInput{WindsurfOrder, 0, 0, 40});
   EXPECT_EQ(timelineState, SceneWindsurf);
   EXPECT_TRUE(fade->started);
   EXPECT_EQ(fade->alpha, 255);
   EXPECT_EQ(fade->argb, 0xffffffffu);
   // The intro's build-up did not run in this frame.
   EXPECT_EQ(flamingoDrawCount, 30);
-  Frame(T0 + 250, 5);
+  Frame(T0 + 250, WindsurfOrder);
   EXPECT_EQ(fade->alpha, 128);
 }
 
@@ -102,7 +118,7 @@ TEST_F(TimelineTest, TheShatterCueStampsTheTilesAndMovesTheLyricsWithoutMovingTi
   segmentStartMs = 1234;
   tiles->LayOut(7, ScreenWidth, ScreenHeight);
   const glm::vec3 before = tiles->positions[20];
-  Frame(T0, 15);
+  Frame(T0, ShatterOrder);
   EXPECT_EQ(timelineState, SceneShatter);
   EXPECT_EQ(tiles->startMs, T0);
   EXPECT_EQ(tiles->positions[20], before);
@@ -114,7 +130,7 @@ TEST_F(TimelineTest, TheShatterCueStampsTheTilesAndMovesTheLyricsWithoutMovingTi
 TEST_F(TimelineTest, TheFinaleCueStartsTheRedFadeAndTheThirdLyricLine) {
   timelineState = ScenePapagayo;
   segmentStartMs = 555;
-  Frame(T0, 25);
+  Frame(T0, FinaleOrder);
   EXPECT_EQ(timelineState, SceneFinale);
   EXPECT_EQ(fade->argb, 0xffe0040fu);
   EXPECT_EQ(lyricsRect.y, 128);
@@ -127,8 +143,9 @@ TEST_F(TimelineTest, CuesClearTheSegmentTimerExceptTheWindsurfAndGreetingsCues) 
     int from;
     int32_t order;
     int32_t segmentStart;
-  } cases[] = {{SceneIntro, 5, 999},   {SceneWindsurf, 8, 0},    {SceneCredits, 15, 0},
-               {SceneShatter, 17, 999}, {SceneGreetings, 23, T0}, {ScenePapagayo, 25, 0}};
+  } cases[] = {{SceneIntro, WindsurfOrder, 999},    {SceneWindsurf, CreditsOrder, 0},
+               {SceneCredits, ShatterOrder, 0},      {SceneShatter, GreetingsOrder, 999},
+               {SceneGreetings, PapagayoOrder, T0},  {ScenePapagayo, FinaleOrder, 0}};
   for (const auto& c : cases) {
     SetUp();
     timelineState = c.from;
@@ -183,14 +200,14 @@ TEST_F(TimelineTest, TheTerrainRisesFromOrderOneAndSettlesWithinOneStepOfZero) {
   EXPECT_EQ(planePitch.current, -40.0f);
   EXPECT_EQ(planeHeight.current, 2.0f);
 
-  Frame(T0 + 1000, 1);
+  Frame(T0 + 1000, TerrainRiseOrder);
   EXPECT_TRUE(planeRiseStarted);
   EXPECT_EQ(planePitch.target, 0.0f);
   EXPECT_EQ(planeHeight.target, 0.0f);
   EXPECT_NEAR(planePitch.current, -39.9f, 1e-4f);
   EXPECT_NEAR(planeHeight.current, 1.99f, 1e-5f);
 
-  for (int frame = 0; frame < 1000; ++frame) Frame(T0 + 2000 + frame * 16, 1 + frame / 300);
+  for (int frame = 0; frame < 1000; ++frame) Frame(T0 + 2000 + frame * 16, TerrainRiseOrder + frame / 300);
   EXPECT_NE(planePitch.current, 0.0f);
   EXPECT_NE(planeHeight.current, 0.0f);
   EXPECT_LE(std::fabs(planePitch.current), 0.1f);
@@ -201,14 +218,14 @@ TEST_F(TimelineTest, TheTerrainRisesFromOrderOneAndSettlesWithinOneStepOfZero) {
 
 TEST_F(TimelineTest, TheTerrainRiseHappensOnlyInTheIntro) {
   timelineState = SceneWindsurf;
-  Frame(T0, 1);
+  Frame(T0, TerrainRiseOrder);
   EXPECT_FALSE(planeRiseStarted);
   EXPECT_EQ(planePitch.current, -40.0f);
 }
 
 TEST_F(TerrainTimelineTest, TheIntroHandsTheSettlingPitchAndHeightToTheTerrain) {
   for (int frame = 0; frame < 5; ++frame) {
-    Frame(T0 + frame * 16, 1);
+    Frame(T0 + frame * 16, TerrainRiseOrder);
     EXPECT_EQ(plane->cameraPitch, planePitch.current) << "frame " << frame;
     EXPECT_EQ(plane->cameraOffset, glm::vec3(0.0f, planeHeight.current, 0.0f)) << "frame " << frame;
   }
@@ -219,7 +236,7 @@ TEST_F(TerrainTimelineTest, TheIntroHandsTheSettlingPitchAndHeightToTheTerrain) 
   timelineState = SceneWindsurf;
   plane->cameraPitch = 5.0f;
   plane->cameraOffset = glm::vec3(0.0f, 0.5f, 0.0f);
-  Frame(T0 + 100, 5);
+  Frame(T0 + 100, WindsurfOrder);
   EXPECT_EQ(plane->cameraPitch, 5.0f);
   EXPECT_EQ(plane->cameraOffset, glm::vec3(0.0f, 0.5f, 0.0f));
 }
@@ -279,13 +296,13 @@ class FlamingoMeshTest : public TimelineTest {
 };
 
 TEST_F(FlamingoMeshTest, TheBuildUpAddsOneTrianglePerNoteFrameFromOrderTwoUpToTheFullCount) {
-  Frame(T0, FrameInput{1, 0, 0, 30});
+  Frame(T0, FrameInput{FlamingoOrder - 1, 0, 0, 30});
   EXPECT_EQ(flamingoDrawCount, 0);
-  Frame(T0 + 16, FrameInput{2, 0, 0, 0});
+  Frame(T0 + 16, FrameInput{FlamingoOrder, 0, 0, 0});
   EXPECT_EQ(flamingoDrawCount, 0);
   const int32_t expected[] = {3, 6, 9, 12, 15, 18, 20, 20};
   for (int frame = 0; frame < 8; ++frame) {
-    Frame(T0 + 32 + frame * 16, FrameInput{2 + frame / 4, 0, 0, 30});
+    Frame(T0 + 32 + frame * 16, FrameInput{FlamingoOrder + frame / 4, 0, 0, 30});
     EXPECT_EQ(flamingoDrawCount, expected[frame]);
     EXPECT_EQ(mesh.indexCount, expected[frame]);
   }
@@ -295,19 +312,19 @@ TEST_F(FlamingoMeshTest, TheBuildUpAddsOneTrianglePerNoteFrameFromOrderTwoUpToTh
 TEST_F(FlamingoMeshTest, TheTearDownInOrderSixSkipsMultiplesOfSixteenMsAndStopsAtZero) {
   timelineState = SceneWindsurf;
   flamingoDrawCount = 20;
-  Frame(T0, 5);
-  EXPECT_EQ(mesh.indexCount, 20) << "order 5 leaves the mesh alone";
+  Frame(T0, WindsurfOrder);
+  EXPECT_EQ(mesh.indexCount, 20) << "the windsurf cue's order leaves the mesh alone";
   const struct {
     int32_t dt;
     int32_t count;
   } frames[] = {{0, 20}, {5, 11}, {16, 11}, {20, 2}, {32, 2}, {40, 0}, {50, 0}};
   for (const auto& f : frames) {
-    Frame(T0 + 100 + f.dt, 6, 10);
+    Frame(T0 + 100 + f.dt, SailingOrder, 10);
     EXPECT_EQ(flamingoDrawCount, f.count) << "dt " << f.dt;
     EXPECT_EQ(mesh.indexCount, f.count) << "dt " << f.dt;
   }
   EXPECT_EQ(segmentStartMs, T0 + 100);
-  Frame(T0 + 200, 6, 63);
+  Frame(T0 + 200, SailingOrder, LastPatternRow);
   EXPECT_EQ(segmentStartMs, 0);
   EXPECT_EQ(otherMesh.indexCount, 99);
 }
@@ -343,11 +360,11 @@ TEST_F(TimelineTest, TheFlamingoBobsInTheIntroAndTheWindsurfSection) {
 TEST_F(TimelineTest, TheWindsurferSailsFromOrderSixAndDriftsAwayInOrderSeven) {
   timelineState = SceneWindsurf;
   windsurf->position = glm::vec3(6.0f, -1.0f, -1.0f);
-  Frame(T0, 5);
+  Frame(T0, WindsurfOrder);
   EXPECT_EQ(windsurf->position, glm::vec3(6.0f, -1.0f, -1.0f));
 
   const int32_t t = T0 + 1234;
-  Frame(t, 6, 63);
+  Frame(t, SailingOrder, LastPatternRow);
   const glm::vec3 degrees(SinOfTime(t, 600.0f) * 5.0f, 180.0f, SinOfTime(t, 500.0f) * 6.0f);
   EXPECT_EQ(windsurf->rotationDegrees, degrees);
   EXPECT_EQ(windsurf->rotationRadians, degrees * 0.017453292f);
@@ -357,9 +374,9 @@ TEST_F(TimelineTest, TheWindsurferSailsFromOrderSixAndDriftsAwayInOrderSeven) {
   EXPECT_EQ(windsurf->position.y, -1.0f);
   EXPECT_EQ(windsurf->position.z, -1.0f);
 
-  Frame(T0 + 5000, 7);
+  Frame(T0 + 5000, DriftOrder);
   EXPECT_EQ(windsurf->position.z, -1.0f);
-  Frame(T0 + 8000, 7);
+  Frame(T0 + 8000, DriftOrder);
   EXPECT_FLOAT_EQ(windsurf->position.z, -3.0f);
   EXPECT_EQ(windsurf->position.y, -1.0f);
 }
@@ -373,10 +390,13 @@ struct CreditsCase {
 TEST_F(TimelineTest, CreditRectanglesFollowTheOrderAndHideInBetween) {
   timelineState = SceneCredits;
   const CreditsCase cases[] = {
-      {8, {0, 0, 1080, 60}, {0, 180, 1080, 90}},   {9, {0, 0, 1080, 0}, {0, 180, 1080, 0}},
-      {10, {0, 60, 1080, 60}, {0, 270, 1080, 90}}, {11, {0, 60, 1080, 0}, {0, 270, 1080, 0}},
-      {12, {0, 120, 1080, 60}, {0, 180, 1080, 90}}, {13, {0, 120, 1080, 0}, {0, 180, 1080, 0}},
-      {14, {0, 120, 1080, 0}, {0, 180, 1080, 0}},
+      {CreditsOrder, {0, 0, 1080, 60}, {0, 180, 1080, 90}},
+      {CreditsOrder + 1, {0, 0, 1080, 0}, {0, 180, 1080, 0}},
+      {SecondCreditOrder, {0, 60, 1080, 60}, {0, 270, 1080, 90}},
+      {SecondCreditOrder + 1, {0, 60, 1080, 0}, {0, 270, 1080, 0}},
+      {ThirdCreditOrder, {0, 120, 1080, 60}, {0, 180, 1080, 90}},
+      {ThirdCreditOrder + 1, {0, 120, 1080, 0}, {0, 180, 1080, 0}},
+      {FirstLyricOrder, {0, 120, 1080, 0}, {0, 180, 1080, 0}},
   };
   int32_t t = T0;
   for (const CreditsCase& c : cases) {
@@ -415,11 +435,11 @@ TEST(LyricsDivisorTest, DivisorsAreSinglePrecisionRatesOfThisBuild) {
 TEST_F(TimelineTest, TheCreditsLyricScrollsSlowlyInOrderFourteen) {
   timelineState = SceneCredits;
   lyricsPosition = glm::vec2(static_cast<float>(ScreenWidth), 3.0f * ScreenHeight / 4);
-  Frame(T0, 13);
+  Frame(T0, FirstLyricOrder - 1);
   EXPECT_EQ(lyricsPosition.x, static_cast<float>(ScreenWidth));
-  Frame(T0 + 100, 14);
+  Frame(T0 + 100, FirstLyricOrder);
   EXPECT_EQ(lyricsPosition.x, static_cast<float>(ScreenWidth));
-  Frame(T0 + 1100, 14);
+  Frame(T0 + 1100, FirstLyricOrder);
   EXPECT_EQ(lyricsPosition.x, static_cast<float>(ScreenWidth) - 1000.0f / LyricsSlowDivisor);
   // 0.4 design pixels per millisecond in every build.
   EXPECT_NEAR((static_cast<float>(ScreenWidth) - lyricsPosition.x) / SpriteScale, 400.0f, 0.01f);
@@ -428,10 +448,10 @@ TEST_F(TimelineTest, TheCreditsLyricScrollsSlowlyInOrderFourteen) {
 TEST_F(TimelineTest, TheShatterLyricScrollsFastInOrderSixteenOnly) {
   timelineState = SceneShatter;
   lyricsPosition = glm::vec2(static_cast<float>(ScreenWidth), 1.0f);
-  Frame(T0, 15);
+  Frame(T0, ShatterOrder);
   EXPECT_EQ(lyricsPosition.x, static_cast<float>(ScreenWidth));
-  Frame(T0 + 100, 16);
-  Frame(T0 + 1900, 16);
+  Frame(T0 + 100, SecondLyricOrder);
+  Frame(T0 + 1900, SecondLyricOrder);
   EXPECT_EQ(lyricsPosition.x, static_cast<float>(ScreenWidth) - 1800.0f / LyricsFastDivisor);
   EXPECT_NEAR((static_cast<float>(ScreenWidth) - lyricsPosition.x) / SpriteScale, 1000.0f, 0.01f);
 }
@@ -444,7 +464,7 @@ TEST_F(TimelineTest, TheShatterSectionMovesTheTilesAndDoesNotAdvanceTheFade) {
   tiles->startMs = T0;
   const glm::vec3 before = tiles->positions[0];
   const glm::vec3 velocity = tiles->velocities[0];
-  Frame(T0 + 1000, 15);
+  Frame(T0 + 1000, ShatterOrder);
   EXPECT_EQ(fade->alpha, 255);
   EXPECT_FLOAT_EQ(tiles->velocities[0].y, velocity.y + 0.5f);
   EXPECT_FLOAT_EQ(tiles->positions[0].y, before.y + velocity.y + 0.5f);
@@ -464,22 +484,22 @@ TEST_F(TimelineTest, TheGreetingsSectionAdvancesTheFadeAndThePapagayoSectionDoes
 
 TEST_F(TimelineTest, TheParrotSlidesInAndStopsAtExactlyZero) {
   timelineState = ScenePapagayo;
-  Frame(T0, 23);
+  Frame(T0, PapagayoOrder);
   EXPECT_EQ(papagayoX, -844.0f);
   EXPECT_EQ(segmentStartMs, T0);
-  Frame(T0 + 1400, 23);
+  Frame(T0 + 1400, PapagayoOrder);
   EXPECT_FLOAT_EQ(papagayoX, -444.0f);
-  Frame(T0 + 2954, 24);
+  Frame(T0 + 2954, PapagayoOrder + 1);
   EXPECT_EQ(papagayoX, 0.0f);
   segmentStartMs = 0;
-  Frame(T0 + 5000, 24);
+  Frame(T0 + 5000, PapagayoOrder + 1);
   EXPECT_EQ(papagayoX, 0.0f);
   EXPECT_EQ(segmentStartMs, 0) << "the slide never runs again";
 
   SetUp();
   timelineState = ScenePapagayo;
-  Frame(T0, 23);
-  Frame(T0 + 2960, 24);
+  Frame(T0, PapagayoOrder);
+  Frame(T0 + 2960, PapagayoOrder + 1);
   EXPECT_EQ(papagayoX, 0.0f);
 }
 
@@ -488,28 +508,28 @@ TEST_F(TimelineTest, TheFinaleLyricsFollowTheRowTable) {
   const float low = static_cast<float>(3 * ScreenHeight / 4);
   const float w = static_cast<float>(ScreenWidth);
   lyricsPosition = glm::vec2(w, 5.0f);
-  Frame(T0, 25, 32);
+  Frame(T0, FinaleOrder, ThirdLyricRow - 1);
   EXPECT_EQ(lyricsPosition.x, w);
   EXPECT_EQ(segmentStartMs, 0);
-  Frame(T0 + 100, 25, 33);
+  Frame(T0 + 100, FinaleOrder, ThirdLyricRow);
   EXPECT_EQ(segmentStartMs, T0 + 100);
-  Frame(T0 + 1000, 26, 32);
+  Frame(T0 + 1000, FourthLyricOrder, ThirdLyricRow - 1);
   EXPECT_EQ(lyricsPosition.x, w - 900.0f / LyricsFastDivisor);
-  const float atRow33 = lyricsPosition.x;
-  Frame(T0 + 1200, 26, 33);
-  EXPECT_EQ(lyricsPosition.x, atRow33);
-  Frame(T0 + 1300, 26, 34);
+  const float atEndRow = lyricsPosition.x;
+  Frame(T0 + 1200, FourthLyricOrder, ThirdLyricRow);
+  EXPECT_EQ(lyricsPosition.x, atEndRow);
+  Frame(T0 + 1300, FourthLyricOrder, ThirdLyricRow + 1);
   EXPECT_EQ(lyricsPosition, glm::vec2(w, low));
   EXPECT_EQ(lyricsRect.y, 192);
   EXPECT_EQ(segmentStartMs, 0);
-  Frame(T0 + 1400, 26, 40);
+  Frame(T0 + 1400, FourthLyricOrder, 40);
   EXPECT_EQ(segmentStartMs, 0);
-  Frame(T0 + 2000, 27, 0);
+  Frame(T0 + 2000, ClosingOrder, 0);
   EXPECT_EQ(lyricsPosition.x, w);
-  Frame(T0 + 2500, 27, 1);
+  Frame(T0 + 2500, ClosingOrder, 1);
   EXPECT_EQ(lyricsPosition.x, w - 500.0f / LyricsFastDivisor);
   EXPECT_EQ(lyricsPosition.y, low);
-  Frame(T0 + 2600, 28, 0);
+  Frame(T0 + 2600, ClosingOrder + 1, 0);
   EXPECT_EQ(lyricsPosition.x, w - 500.0f / LyricsFastDivisor);
 }
 
@@ -517,17 +537,17 @@ TEST_F(TimelineTest, TheClosingFadeStaysClearThroughRowThirtyOneAndThenCoversInT
   timelineState = SceneFinale;
   int32_t t = T0;
   for (int frame = 0; frame < 10; ++frame) {
-    Frame(t += 16, 27, 31);
+    Frame(t += 16, ClosingOrder, ClosingFadeRow);
     EXPECT_EQ(fade->alpha, 0);
     EXPECT_EQ(fade->argb, 0x00000000u);
   }
   const int32_t rowEnd = t;
-  Frame(rowEnd + 1500, 27, 32);
+  Frame(rowEnd + 1500, ClosingOrder, ClosingFadeRow + 1);
   EXPECT_EQ(fade->alpha, 127);
-  Frame(rowEnd + 3000, 27, 40);
+  Frame(rowEnd + 3000, ClosingOrder, 40);
   EXPECT_EQ(fade->alpha, 255);
   EXPECT_TRUE(fade->finished);
-  Frame(rowEnd + 9000, 28, 0);
+  Frame(rowEnd + 9000, ClosingOrder + 1, 0);
   EXPECT_EQ(fade->argb, 0xff000000u);
 }
 
@@ -549,7 +569,7 @@ TEST_F(TimelineTest, StatesOutsideTheShowDoNoWork) {
     SetUp();
     timelineState = state;
     flamingo->position = glm::vec3(1.0f, 2.0f, 3.0f);
-    Frame(T0, FrameInput{1, 0, 0, 5});
+    Frame(T0, FrameInput{TerrainRiseOrder, 0, 0, 5});
     EXPECT_EQ(timelineState, state);
     EXPECT_FALSE(fade->started);
     EXPECT_FALSE(planeRiseStarted);

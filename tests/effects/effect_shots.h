@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "demo/song_positions.h"
 #include "resources/resource_manager.h"
 #include "resources/shader_effect.h"
 
@@ -14,10 +15,10 @@ struct EffectSetup {
 };
 
 inline const EffectSetup EffectSetups[] = {
-    {"road", 3, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg", nullptr}, 8},
-    {"palms_Brisa", 1, {"Assets/BGVapor.jpg", nullptr, nullptr, nullptr}, 15},
-    {"city", 4, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg", "Assets/city.png"}, 17},
-    {"jail_tunnel", 1, {"Assets/BGVapor.jpg", nullptr, nullptr, nullptr}, 25},
+    {"road", 3, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg", nullptr}, CreditsOrder},
+    {"palms_Brisa", 1, {"Assets/BGVapor.jpg", nullptr, nullptr, nullptr}, ShatterOrder},
+    {"city", 4, {"Assets/beach.jpg", "Assets/streets.jpg", "Assets/BGVapor.jpg", "Assets/city.png"}, GreetingsOrder},
+    {"jail_tunnel", 1, {"Assets/BGVapor.jpg", nullptr, nullptr, nullptr}, FinaleOrder},
 };
 
 // Channel 2 playing this instrument is the beat the effects flash on.

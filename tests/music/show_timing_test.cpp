@@ -6,14 +6,13 @@
 #include <set>
 #include <utility>
 
+#include "demo/song_positions.h"
 #include "soundtrack_playbacks.h"
 
 namespace music_test {
 namespace {
 
 constexpr int GreetingCount = 57;
-constexpr int GreetingsFirstOrder = 17;
-constexpr int FinaleOrder = 25;
 constexpr float GreetingFadeRatePerMs = 0.8f;
 constexpr int FlamingoIndicesPerFrame = 3;
 constexpr int FlamingoIndexBudget = 3300;  // about 1100 triangles in the flamingo mesh
@@ -74,7 +73,7 @@ TEST_P(ShowTiming, AllGreetingsShowBetweenTheGreetingsCueAndTheFinale) {
     const PlayerState* state = snapshots.At(seconds);
     ASSERT_NE(state, nullptr) << "the song ended before the finale";
     if (state->order >= FinaleOrder) break;
-    if (state->order < GreetingsFirstOrder) continue;
+    if (state->order < GreetingsOrder) continue;
     ++framesInGreetings;
     greetings.Update(1000 + int(seconds * 1000.0), state->rowInstrument[2]);
   }
@@ -89,8 +88,8 @@ TEST_P(ShowTiming, FlamingoBuildsCompletelyBeforeTheWindsurfer) {
   for (int frame = 0;; ++frame) {
     const PlayerState* state = snapshots.At(double(frame) / refreshHz);
     ASSERT_NE(state, nullptr);
-    if (state->order >= 5) break;
-    if (state->order > 1 && state->rowNote[0] != 0) indices += FlamingoIndicesPerFrame;
+    if (state->order >= WindsurfOrder) break;
+    if (state->order >= FlamingoOrder && state->rowNote[0] != 0) indices += FlamingoIndicesPerFrame;
   }
   EXPECT_GE(indices, FlamingoIndexBudget);
 }

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "demo/song_positions.h"
 #include "soundtrack_playbacks.h"
 
 namespace music_test {
@@ -51,11 +52,12 @@ TEST(SoundtrackPlayback, OrdersStartOnTheirBeatGrid) {
 
 TEST(SoundtrackPlayback, FinalFadeRowComesAtItsTimeAndTheSongOutlastsTheFade) {
   const Playback& playback = FinePlayback();
-  const int fadeRow = FirstStateAt(playback, 27, 31);
-  const int afterFadeRow = FirstStateAt(playback, 27, 32);
+  const int fadeRow = FirstStateAt(playback, ClosingOrder, ClosingFadeRow);
+  const int afterFadeRow = FirstStateAt(playback, ClosingOrder, ClosingFadeRow + 1);
   ASSERT_GE(fadeRow, 0);
   ASSERT_GE(afterFadeRow, 0);
-  EXPECT_NEAR(Seconds(playback.states[fadeRow].framesPlayed), (27 * 64 + 31) * RowSeconds, RowSeconds);
+  const double fadeRowSeconds = (ClosingOrder * RowsPerPattern + ClosingFadeRow) * RowSeconds;
+  EXPECT_NEAR(Seconds(playback.states[fadeRow].framesPlayed), fadeRowSeconds, RowSeconds);
   const double songSeconds = Seconds(playback.totalFrames);
   EXPECT_GE(songSeconds - Seconds(playback.states[afterFadeRow].framesPlayed),
             FadeSeconds + FadeMarginSeconds);
@@ -107,10 +109,11 @@ TEST(SoundtrackPlayback, ChannelTwoBeatsWithInstrumentTenEveryFourRowsFromStartT
   EXPECT_EQ(ordersWithBeats.size(), size_t(OrderCount));
 }
 
+// The flamingo is built up a triangle per frame of a row with a note on channel 0.
 TEST(SoundtrackPlayback, ChannelZeroHasANoteOnEveryRowOfOrdersTwoToFour) {
   int statesSeen = 0;
   for (const PlayerState& state : FinePlayback().states) {
-    if (state.order < 2 || state.order > 4) continue;
+    if (state.order < FlamingoOrder || state.order >= WindsurfOrder) continue;
     ++statesSeen;
     ASSERT_NE(state.rowNote[0], 0) << "order " << state.order << " row " << state.row;
   }

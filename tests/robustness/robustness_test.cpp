@@ -11,6 +11,7 @@
 #include <set>
 
 #include "broken_files.h"
+#include "demo/song_positions.h"
 #include "child_process.h"
 #include "setup_transcript.h"
 #include "show_output.h"
@@ -34,11 +35,12 @@ constexpr size_t ModuleSampleTailBytes = 32;
 constexpr uint32_t HugeSide = 0xFFFFFF;
 constexpr const char* NotGlsl = "this line is not GLSL";
 
-// Every order position the timeline keys on, 0 to 27, for 360 ms each: longer than two device
-// buffers, so the per-frame snapshot sees each one and every section is drawn. About ten seconds.
+// Every order position the timeline keys on, from the first to the closing one, for 360 ms each:
+// longer than two device buffers, so the per-frame snapshot sees each one and every section is
+// drawn. About ten seconds.
 ModFixture TimelineWalk() {
   ModFixture song;
-  song.orders = 28;
+  song.orders = ClosingOrder + 1;
   song.rowsPerPattern = 3;
   return song;
 }

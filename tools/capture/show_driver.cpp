@@ -8,6 +8,7 @@
 #include "demo/frame_picture.h"
 #include "demo/module_player.h"
 #include "demo/scene.h"
+#include "demo/song_positions.h"
 #include "demo/timeline.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
@@ -15,9 +16,6 @@
 namespace show_capture {
 
 namespace {
-
-// The order position at which the credits give way to the shatter.
-constexpr int32_t ShatterOrder = 15;
 
 // No sound card is needed and no window is to be seen; a driver named in the environment still wins.
 void PreferHeadlessDrivers() {
