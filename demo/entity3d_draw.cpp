@@ -4,11 +4,6 @@
 #include "engine/camera.h"
 #include "engine/engine.h"
 
-GLint UniformLocation(const Shader& shader, UniformIndex index) {
-  const auto slot = static_cast<size_t>(index);
-  return slot < shader.locations.size() ? shader.locations[slot] : -1;
-}
-
 void ApplyDepthTest(bool enabled) {
   if (enabled) {
     glEnable(GL_DEPTH_TEST);

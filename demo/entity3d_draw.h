@@ -1,15 +1,10 @@
-// What the scene objects' draws share: uniform lookup, the depth switch and the return to 2D.
+// What the scene objects' draws share: the textured meshes' flip, the depth switch and the return to 2D.
 #pragma once
 
 #include <glad/gl.h>
 
-#include "resources/shader.h"
-
 // The "flip" value of a textured mesh draw (sprites send 0).
 constexpr GLint TexturedMeshFlip = 2;
-
-// The location at `index` of the shader's table; -1 (uploads do nothing) when it has no entry.
-GLint UniformLocation(const Shader& shader, UniformIndex index);
 
 // Depth test LESS when on, no depth test when off.
 void ApplyDepthTest(bool enabled);

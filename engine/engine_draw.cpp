@@ -16,19 +16,13 @@ Shader* DrawableShader(int id) {
   return shader != nullptr && shader->loaded ? shader : nullptr;
 }
 
-// The location of one uniform, -1 (uploads do nothing) when the shader's table lacks the entry.
-GLint Location(const Shader& shader, UniformIndex index) {
-  const auto slot = static_cast<size_t>(index);
-  return slot < shader.locations.size() ? shader.locations[slot] : -1;
-}
-
 void UploadMatrix(const Shader& shader, UniformIndex index, const glm::mat4& matrix) {
-  glUniformMatrix4fv(Location(shader, index), 1, GL_FALSE, glm::value_ptr(matrix));
+  glUniformMatrix4fv(UniformLocation(shader, index), 1, GL_FALSE, glm::value_ptr(matrix));
 }
 
 void UploadColor(const Shader& shader, uint32_t argb) {
   const glm::vec4 rgba = ArgbToRgba(argb);
-  glUniform4fv(Location(shader, UniformColor), 1, glm::value_ptr(rgba));
+  glUniform4fv(UniformLocation(shader, UniformColor), 1, glm::value_ptr(rgba));
 }
 
 // The source rectangle at the unit quad's corners, in QuadVertices order (unit 0 is the near edge).
@@ -40,7 +34,7 @@ void UploadTexClamp(const Shader& shader, const Texture& texture, const TextureR
   const float top = static_cast<float>(source.y) / textureHeight;
   const float bottom = static_cast<float>(source.y + source.height) / textureHeight;
   const float corners[TexClampFloatCount] = {left, bottom, right, bottom, right, top, left, top};
-  glUniform1fv(Location(shader, UniformTexClamp), TexClampFloatCount, corners);
+  glUniform1fv(UniformLocation(shader, UniformTexClamp), TexClampFloatCount, corners);
 }
 
 // The state every 2D draw hands back, also when it had nothing to draw with.
@@ -100,10 +94,10 @@ void Engine::DrawSprite(int textureId, TextureRect source, int16_t x, int16_t y,
   const auto savedAlpha = static_cast<uint8_t>(static_cast<int>(texture->color[3] * 255.0f));
   texture->color[3] = static_cast<float>(alpha) / 255.0f;
   glUseProgram(shader->program);
-  glUniform4fv(Location(*shader, UniformColor), 1, texture->color);
-  glUniform3fv(Location(*shader, UniformColorAdd), 1, texture->colorAdd);
-  glUniform1i(Location(*shader, UniformTextura), 0);
-  glUniform1i(Location(*shader, UniformFlip), 0);
+  glUniform4fv(UniformLocation(*shader, UniformColor), 1, texture->color);
+  glUniform3fv(UniformLocation(*shader, UniformColorAdd), 1, texture->colorAdd);
+  glUniform1i(UniformLocation(*shader, UniformTextura), 0);
+  glUniform1i(UniformLocation(*shader, UniformFlip), 0);
   UploadTexClamp(*shader, *texture, source);
   DrawQuad(x, y, width, height, shader, angleDegrees);
   glBindTexture(GL_TEXTURE_2D, 0);

@@ -76,6 +76,11 @@ void Shader::GetUniforms() {
   LookUp("projection", UniformProjection);
 }
 
+GLint UniformLocation(const Shader& shader, UniformIndex index) {
+  const auto slot = static_cast<size_t>(index);
+  return slot < shader.locations.size() ? shader.locations[slot] : -1;
+}
+
 void Shader::LookUp(const char* uniform, UniformIndex index) {
   const int32_t location = glGetUniformLocation(program, uniform);
   locations[index] = location;

@@ -44,6 +44,10 @@ class Shader {
   void LookUp(const char* uniform, UniformIndex index);
 };
 
+// The location at `index` of the shader's table; -1 (uploads do nothing) when the table has no such
+// entry, as before Load.
+GLint UniformLocation(const Shader& shader, UniformIndex index);
+
 class ShaderColor final : public Shader {
  public:
   void GetUniforms() override;

@@ -74,6 +74,26 @@ TEST_F(ShaderTest, UniformTheProgramLacksIsMinusOne) {
   EXPECT_NE(shader.locations[UniformColor], -1);
 }
 
+// The draws upload through UniformLocation: past the end of a table it must name no uniform, since
+// location 0 would be a real one.
+TEST_F(ShaderTest, UniformLocationReadsTheTableAndNamesNoUniformPastItsEnd) {
+  WriteShaderPair(work, "every", AllUniformsVertex, AllUniformsFragment);
+  ShaderPlaneMusic loaded;
+  loaded.Load("every");
+  ASSERT_TRUE(loaded.loaded);
+  for (int i = 0; i < UniformCount; ++i) {
+    EXPECT_EQ(UniformLocation(loaded, static_cast<UniformIndex>(i)), loaded.locations[i]) << "entry " << i;
+  }
+  ShaderColor unloaded;
+  ShaderPlaneMusic cutShort;
+  cutShort.locations = {0, 1, 2, 3};
+  for (int i = 0; i < UniformCount; ++i) {
+    EXPECT_EQ(UniformLocation(unloaded, static_cast<UniformIndex>(i)), -1) << "entry " << i;
+  }
+  EXPECT_EQ(UniformLocation(cutShort, UniformColor), 3);
+  EXPECT_EQ(UniformLocation(cutShort, UniformHeightmap), -1);
+}
+
 TEST_F(ShaderTest, MissingSourceCreatesNoGlObject) {
   work.WriteFile("Assets/Shaders/onlyvertex.vertex", AllUniformsVertex);
   work.WriteFile("Assets/Shaders/onlyfragment.fragment", AllUniformsFragment);
