@@ -1,8 +1,7 @@
 // libmodplug settings and module loading for the song.
 #include "demo/module_player.h"
 
-#include <filesystem>
-#include <fstream>
+#include "resources/regular_file.h"
 
 void ApplySongSettings() {
   ModPlug_Settings settings;
@@ -13,17 +12,8 @@ void ApplySongSettings() {
 }
 
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
-  // A folder opens for reading on this platform but has no bytes to give.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return false;
-  file.seekg(0, std::ios::end);
-  const std::streamoff size = file.tellg();
-  file.seekg(0, std::ios::beg);
-  bytes.assign(size > 0 ? static_cast<size_t>(size) : 0u, 0);
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return true;
+  // Whatever arrived goes to libmodplug, which tells whether it still makes a module.
+  return ReadRegularFile(path, bytes, 0) != RegularFileRead::NotOpened;
 }
 
 ModPlugFile* LoadSong(const std::vector<uint8_t>& bytes) {

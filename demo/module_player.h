@@ -13,7 +13,7 @@ constexpr int SongLoopCount = 1;
 // Changes only the stereo separation and the loop count; the defaults match the device format.
 void ApplySongSettings();
 
-// The whole file as bytes; false when it cannot be opened.
+// The whole file as bytes; false when it is no regular file or cannot be opened.
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes);
 
 // The player for a module image; null when the bytes are not a module libmodplug can play.

@@ -1,41 +1,29 @@
 // The shader family: building a program from its two source files and each kind's uniform table.
 #include "resources/shader.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 #include <vector>
+
+#include "resources/regular_file.h"
 
 namespace {
 
 const char* const ShaderFolder = "Assets/Shaders/";
 
-// The whole file as raw bytes plus a terminating zero; false when it cannot be opened or read.
-// Only regular files: a folder or a pipe of that name would give no size, or never end.
-bool ReadSource(const std::string& path, std::vector<char>& out) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return false;
-  file.seekg(0, std::ios::end);
-  const std::streamoff size = file.tellg();
-  if (size < 0) return false;
-  file.seekg(0, std::ios::beg);
-  out.assign(static_cast<size_t>(size) + 1, '\0');
-  file.read(out.data(), size);
-  return file.gcount() == size;
+// The whole file as raw bytes plus a terminating zero; false unless every byte of it was read.
+bool ReadSource(const std::string& path, std::vector<uint8_t>& out) {
+  return ReadRegularFile(path, out, 1) == RegularFileRead::Whole;
 }
 
-GLuint CompileStage(GLenum stage, const std::vector<char>& source) {
+GLuint CompileStage(GLenum stage, const std::vector<uint8_t>& source) {
   const GLuint shader = glCreateShader(stage);
-  const char* text = source.data();
+  const char* text = reinterpret_cast<const char*>(source.data());
   glShaderSource(shader, 1, &text, nullptr);
   glCompileShader(shader);
   return shader;
 }
 
 // Compiles and links into `program`; the link status alone says whether it worked.
-bool LinkProgram(GLuint program, const std::vector<char>& vertex, const std::vector<char>& fragment) {
+bool LinkProgram(GLuint program, const std::vector<uint8_t>& vertex, const std::vector<uint8_t>& fragment) {
   const GLuint vertexShader = CompileStage(GL_VERTEX_SHADER, vertex);
   const GLuint fragmentShader = CompileStage(GL_FRAGMENT_SHADER, fragment);
   glAttachShader(program, vertexShader);
@@ -54,8 +42,8 @@ bool LinkProgram(GLuint program, const std::vector<char>& vertex, const std::vec
 void Shader::Load(const char* assetName) {
   if (loaded) return;
   const std::string base = std::string(ShaderFolder) + assetName;
-  std::vector<char> vertex;
-  std::vector<char> fragment;
+  std::vector<uint8_t> vertex;
+  std::vector<uint8_t> fragment;
   const bool vertexRead = ReadSource(base + ".vertex", vertex);
   const bool fragmentRead = ReadSource(base + ".fragment", fragment);
   if (!vertexRead || !fragmentRead) return;
