@@ -45,12 +45,6 @@ bool Near(const Rgba& pixel, brisa_test::FixtureColor color) {
   return close(pixel.r, color.r) && close(pixel.g, color.g) && close(pixel.b, color.b);
 }
 
-GLint Integer(GLenum name) {
-  GLint value = 0;
-  glGetIntegerv(name, &value);
-  return value;
-}
-
 // The 2D state every scene-object draw must hand back.
 void Expect2DState() {
   EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
@@ -114,8 +108,8 @@ TEST_F(DemoSceneTest, TexturedEntityDrawsItsTextureAndHandsBack2D) {
   flamingo->Render();
   EXPECT_TRUE(Near(Centre(), brisa_test::MeshTextureColor)) << Show(Centre());
   Expect2DState();
-  EXPECT_EQ(Integer(GL_CURRENT_PROGRAM), 0);
-  EXPECT_EQ(Integer(GL_TEXTURE_BINDING_2D), 0);
+  EXPECT_EQ(brisa_test::GetInteger(GL_CURRENT_PROGRAM), 0);
+  EXPECT_EQ(brisa_test::GetInteger(GL_TEXTURE_BINDING_2D), 0);
 }
 
 TEST_F(DemoSceneTest, TexturedMeshShowsItsImageTheRightWayUp) {
@@ -172,7 +166,7 @@ TEST_F(DemoSceneTest, LineMeshDrawsItsSegmentsInTheEntityColourWhateverItsTextur
   EXPECT_TRUE(RowHasColourNear(OnWindow({-1.0f, 0.0f, 0.0f}), lineColour)) << "left side";
   EXPECT_TRUE(RowHasColourNear(OnWindow({1.0f, 0.0f, 0.0f}), lineColour)) << "right side";
   Expect2DState();
-  EXPECT_EQ(Integer(GL_CURRENT_PROGRAM), 0);
+  EXPECT_EQ(brisa_test::GetInteger(GL_CURRENT_PROGRAM), 0);
 }
 
 TEST_F(DemoSceneTest, EntityAlphaReachesTheDrawOnlyForThatDraw) {

@@ -94,12 +94,6 @@ Rgba BlendOver(const Rgba& source, const Rgba& destination, uint8_t alpha) {
   return Rgba{mix(source.r, destination.r), mix(source.g, destination.g), mix(source.b, destination.b), 255};
 }
 
-GLint GetInteger(GLenum name) {
-  GLint value = 0;
-  glGetIntegerv(name, &value);
-  return value;
-}
-
 std::vector<float> UniformFloats(GLuint program, const std::string& name, int count) {
   constexpr int MatrixFloats = 16;
   float values[MatrixFloats] = {};

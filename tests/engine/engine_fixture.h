@@ -53,8 +53,6 @@ int RegisterImageTexture(const std::string& name, const PixelImage& image, GLint
 // What (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA) makes of `source` at `alpha` over `destination`, colour only.
 Rgba BlendOver(const Rgba& source, const Rgba& destination, uint8_t alpha);
 
-GLint GetInteger(GLenum name);
-
 // The value `program` holds for a float, vector or matrix uniform: `count` floats.
 std::vector<float> UniformFloats(GLuint program, const std::string& name, int count);
 // A float[length] uniform, read element by element (array elements need not have adjacent locations).

@@ -8,19 +8,16 @@
 #include <glad/gl.h>
 
 #include "fuzz_harness.h"
+#include "support/gl_context.h"
 
 namespace brisa_fuzz {
 
 namespace {
 
+using brisa_test::GetInteger;
+
 PFNGLTEXIMAGE2DPROC driverTexImage2D = nullptr;
 PFNGLBUFFERDATAPROC driverBufferData = nullptr;
-
-GLint Integer(GLenum parameter) {
-  GLint value = 0;
-  glGetIntegerv(parameter, &value);
-  return value;
-}
 
 size_t BytesPerPixel(GLenum format, GLenum type) {
   Require(type == GL_UNSIGNED_BYTE, "image uploads of 8-bit channels");
@@ -36,12 +33,12 @@ size_t BytesPerPixel(GLenum format, GLenum type) {
 
 // What the driver reads for one image under the current unpack state: padded rows but the last.
 size_t ImageBytes(GLsizei width, GLsizei height, GLenum format, GLenum type) {
-  Require(Integer(GL_UNPACK_ROW_LENGTH) == 0 && Integer(GL_UNPACK_SKIP_ROWS) == 0 &&
-              Integer(GL_UNPACK_SKIP_PIXELS) == 0,
+  Require(GetInteger(GL_UNPACK_ROW_LENGTH) == 0 && GetInteger(GL_UNPACK_SKIP_ROWS) == 0 &&
+              GetInteger(GL_UNPACK_SKIP_PIXELS) == 0,
           "image rows unpacked from the start of the pixels, one after the other");
   if (width <= 0 || height <= 0) return 0;
   const size_t rowBytes = static_cast<size_t>(width) * BytesPerPixel(format, type);
-  const size_t alignment = static_cast<size_t>(Integer(GL_UNPACK_ALIGNMENT));
+  const size_t alignment = static_cast<size_t>(GetInteger(GL_UNPACK_ALIGNMENT));
   const size_t rowStride = (rowBytes + alignment - 1) / alignment * alignment;
   return rowStride * static_cast<size_t>(height - 1) + rowBytes;
 }

@@ -74,10 +74,4 @@ void main() {
 }
 )";
 
-GLint GetInteger(GLenum parameter) {
-  GLint value = 0;
-  glGetIntegerv(parameter, &value);
-  return value;
-}
-
 }  // namespace brisa_test

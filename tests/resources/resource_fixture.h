@@ -36,7 +36,4 @@ void WriteShaderPair(const ScopedWorkDir& work, const std::string& name, const s
 extern const char* const AllUniformsVertex;
 extern const char* const AllUniformsFragment;
 
-// The value of one integer parameter of the current GL state.
-GLint GetInteger(GLenum parameter);
-
 }  // namespace brisa_test

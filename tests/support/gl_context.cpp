@@ -50,4 +50,10 @@ Rgba ReadPixelTopDown(int x, int y, int framebufferHeight) {
   return pixel;
 }
 
+GLint GetInteger(GLenum name) {
+  GLint value = 0;
+  glGetIntegerv(name, &value);
+  return value;
+}
+
 }  // namespace brisa_test

@@ -24,6 +24,9 @@ inline std::ostream& operator<<(std::ostream& os, const Rgba& c) {
 }
 Rgba ReadPixelTopDown(int x, int y, int framebufferHeight);
 
+// The value of one integer parameter of the current GL state.
+GLint GetInteger(GLenum name);
+
 // The whole content of a buffer object, as values of T; leaves it bound to `target`.
 template <typename T>
 std::vector<T> ReadBuffer(GLenum target, GLuint buffer) {

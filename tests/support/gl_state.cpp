@@ -1,15 +1,11 @@
 // Reading the context's bindings and switches into a GlState and writing them back.
 #include "support/gl_state.h"
 
+#include "support/gl_context.h"
+
 namespace brisa_test {
 
 namespace {
-
-GLint Integer(GLenum name) {
-  GLint value = 0;
-  glGetIntegerv(name, &value);
-  return value;
-}
 
 void Switch(GLenum capability, GLboolean enabled) {
   if (enabled == GL_TRUE) {
@@ -23,32 +19,32 @@ void Switch(GLenum capability, GLboolean enabled) {
 
 GlState GlState::Capture() {
   GlState state;
-  state.drawFramebuffer_ = Integer(GL_DRAW_FRAMEBUFFER_BINDING);
-  state.readFramebuffer_ = Integer(GL_READ_FRAMEBUFFER_BINDING);
+  state.drawFramebuffer_ = GetInteger(GL_DRAW_FRAMEBUFFER_BINDING);
+  state.readFramebuffer_ = GetInteger(GL_READ_FRAMEBUFFER_BINDING);
   glGetIntegerv(GL_VIEWPORT, state.viewport_);
-  state.program_ = Integer(GL_CURRENT_PROGRAM);
-  state.vertexArray_ = Integer(GL_VERTEX_ARRAY_BINDING);
-  state.arrayBuffer_ = Integer(GL_ARRAY_BUFFER_BINDING);
-  state.renderbuffer_ = Integer(GL_RENDERBUFFER_BINDING);
-  state.activeTexture_ = Integer(GL_ACTIVE_TEXTURE);
+  state.program_ = GetInteger(GL_CURRENT_PROGRAM);
+  state.vertexArray_ = GetInteger(GL_VERTEX_ARRAY_BINDING);
+  state.arrayBuffer_ = GetInteger(GL_ARRAY_BUFFER_BINDING);
+  state.renderbuffer_ = GetInteger(GL_RENDERBUFFER_BINDING);
+  state.activeTexture_ = GetInteger(GL_ACTIVE_TEXTURE);
   for (int unit = 0; unit < KeptTextureUnits; ++unit) {
     glActiveTexture(GL_TEXTURE0 + unit);
-    state.textures_[unit] = Integer(GL_TEXTURE_BINDING_2D);
+    state.textures_[unit] = GetInteger(GL_TEXTURE_BINDING_2D);
   }
   glActiveTexture(static_cast<GLenum>(state.activeTexture_));
   state.blend_ = glIsEnabled(GL_BLEND);
-  state.blendFactors_[0] = Integer(GL_BLEND_SRC_RGB);
-  state.blendFactors_[1] = Integer(GL_BLEND_DST_RGB);
-  state.blendFactors_[2] = Integer(GL_BLEND_SRC_ALPHA);
-  state.blendFactors_[3] = Integer(GL_BLEND_DST_ALPHA);
-  state.blendEquations_[0] = Integer(GL_BLEND_EQUATION_RGB);
-  state.blendEquations_[1] = Integer(GL_BLEND_EQUATION_ALPHA);
+  state.blendFactors_[0] = GetInteger(GL_BLEND_SRC_RGB);
+  state.blendFactors_[1] = GetInteger(GL_BLEND_DST_RGB);
+  state.blendFactors_[2] = GetInteger(GL_BLEND_SRC_ALPHA);
+  state.blendFactors_[3] = GetInteger(GL_BLEND_DST_ALPHA);
+  state.blendEquations_[0] = GetInteger(GL_BLEND_EQUATION_RGB);
+  state.blendEquations_[1] = GetInteger(GL_BLEND_EQUATION_ALPHA);
   state.depthTest_ = glIsEnabled(GL_DEPTH_TEST);
-  state.depthFunc_ = Integer(GL_DEPTH_FUNC);
+  state.depthFunc_ = GetInteger(GL_DEPTH_FUNC);
   glGetBooleanv(GL_DEPTH_WRITEMASK, &state.depthMask_);
   state.cullFace_ = glIsEnabled(GL_CULL_FACE);
-  state.cullFaceMode_ = Integer(GL_CULL_FACE_MODE);
-  state.frontFace_ = Integer(GL_FRONT_FACE);
+  state.cullFaceMode_ = GetInteger(GL_CULL_FACE_MODE);
+  state.frontFace_ = GetInteger(GL_FRONT_FACE);
   state.scissorTest_ = glIsEnabled(GL_SCISSOR_TEST);
   GLint polygonMode[2] = {GL_FILL, GL_FILL};
   glGetIntegerv(GL_POLYGON_MODE, polygonMode);
@@ -57,8 +53,8 @@ GlState GlState::Capture() {
   glGetFloatv(GL_COLOR_CLEAR_VALUE, state.clearColor_);
   glGetFloatv(GL_DEPTH_CLEAR_VALUE, &state.clearDepth_);
   glGetBooleanv(GL_COLOR_WRITEMASK, state.colorMask_);
-  state.packAlignment_ = Integer(GL_PACK_ALIGNMENT);
-  state.unpackAlignment_ = Integer(GL_UNPACK_ALIGNMENT);
+  state.packAlignment_ = GetInteger(GL_PACK_ALIGNMENT);
+  state.unpackAlignment_ = GetInteger(GL_UNPACK_ALIGNMENT);
   return state;
 }
 
