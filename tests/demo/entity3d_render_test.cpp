@@ -17,6 +17,8 @@
 namespace {
 
 using brisa_test::DemoSceneTest;
+using brisa_test::IsBlack;
+using brisa_test::Near;
 using brisa_test::Rgba;
 
 void ClearScreen() {
@@ -28,21 +30,6 @@ void ClearScreen() {
 
 Rgba Centre() {
   return brisa_test::ReadPixelTopDown(ScreenWidth / 2, ScreenHeight / 2, ScreenHeight);
-}
-
-std::string Show(const Rgba& c) {
-  return "rgba(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
-         std::to_string(c.a) + ")";
-}
-
-// The window has no alpha channel: a cleared pixel reads black.
-bool IsBlack(const Rgba& pixel) {
-  return pixel.r == 0 && pixel.g == 0 && pixel.b == 0;
-}
-
-bool Near(const Rgba& pixel, brisa_test::FixtureColor color) {
-  const auto close = [](int a, int b) { return a - b <= 3 && b - a <= 3; };
-  return close(pixel.r, color.r) && close(pixel.g, color.g) && close(pixel.b, color.b);
 }
 
 // The 2D state every scene-object draw must hand back.
@@ -106,7 +93,7 @@ TEST_F(DemoSceneTest, TexturedEntityDrawsItsTextureAndHandsBack2D) {
   FaceTheCamera(*flamingo);
   ClearScreen();
   flamingo->Render();
-  EXPECT_TRUE(Near(Centre(), brisa_test::MeshTextureColor)) << Show(Centre());
+  EXPECT_TRUE(Near(Centre(), brisa_test::MeshTextureColor)) << Centre();
   Expect2DState();
   EXPECT_EQ(brisa_test::GetInteger(GL_CURRENT_PROGRAM), 0);
   EXPECT_EQ(brisa_test::GetInteger(GL_TEXTURE_BINDING_2D), 0);
@@ -119,8 +106,8 @@ TEST_F(DemoSceneTest, TexturedMeshShowsItsImageTheRightWayUp) {
   windsurf->Render();
   const Rgba upper = PixelAtWorld({0.0f, 0.5f, 0.0f});
   const Rgba lower = PixelAtWorld({0.0f, -0.5f, 0.0f});
-  EXPECT_TRUE(Near(upper, brisa_test::WindsurfTopColor)) << Show(upper);
-  EXPECT_TRUE(Near(lower, brisa_test::WindsurfBottomColor)) << Show(lower);
+  EXPECT_TRUE(Near(upper, brisa_test::WindsurfTopColor)) << upper;
+  EXPECT_TRUE(Near(lower, brisa_test::WindsurfBottomColor)) << lower;
 }
 
 TEST_F(DemoSceneTest, EachEntityDrawsWithItsOwnDepthTest) {
@@ -147,7 +134,7 @@ TEST_F(DemoSceneTest, EachEntityDrawsWithItsOwnDepthTest) {
     ClearScreen();
     windsurf->Render();
     flamingo->Render();
-    EXPECT_TRUE(Near(Centre(), c.centre)) << Show(Centre());
+    EXPECT_TRUE(Near(Centre(), c.centre)) << Centre();
     Expect2DState();
   }
 }
@@ -174,7 +161,7 @@ TEST_F(DemoSceneTest, EntityAlphaReachesTheDrawOnlyForThatDraw) {
   flamingo->alpha = 0;
   ClearScreen();
   flamingo->Render();
-  EXPECT_TRUE(IsBlack(Centre())) << Show(Centre()) << "alpha 0 draws nothing visible";
+  EXPECT_TRUE(IsBlack(Centre())) << Centre() << "alpha 0 draws nothing visible";
   EXPECT_EQ(gResourceManager->TextureById(flamingo->textureId)->color[3], 1.0f);
 }
 
@@ -200,7 +187,7 @@ TEST_F(DemoSceneTest, EntityWithoutUsableResourcesDrawsNothingAndStillHandsBack2
     gEngine->SetOrtho();
     ClearScreen();
     flamingo->Render();
-    EXPECT_TRUE(IsBlack(Centre())) << Show(Centre());
+    EXPECT_TRUE(IsBlack(Centre())) << Centre();
     Expect2DState();
   }
 }
@@ -211,7 +198,7 @@ TEST_F(DemoSceneTest, TexturedMeshWithoutTextureDrawsInTheEntityColour) {
   windsurf->color = 0xFF3366CCu;
   ClearScreen();
   windsurf->Render();
-  EXPECT_TRUE(Near(Centre(), {0x33, 0x66, 0xCC})) << Show(Centre());
+  EXPECT_TRUE(Near(Centre(), {0x33, 0x66, 0xCC})) << Centre();
   Expect2DState();
 }
 
@@ -310,7 +297,7 @@ TEST_F(DemoSceneTest, TerrainWithoutMeshDrawsNothingAndMovesNoCamera) {
   ClearScreen();
   plane->Render();
   EXPECT_EQ(gEngine->camera.view, viewBefore);
-  EXPECT_TRUE(IsBlack(Centre())) << Show(Centre());
+  EXPECT_TRUE(IsBlack(Centre())) << Centre();
   Expect2DState();
 }
 

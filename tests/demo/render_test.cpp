@@ -16,27 +16,14 @@
 namespace {
 
 using brisa_test::FixtureColor;
+using brisa_test::IsBlack;
+using brisa_test::Near;
 using brisa_test::Rgba;
 
 constexpr FixtureColor FadeGreen{0, 255, 0};
 
 Rgba Pixel(int x, int y) {
   return brisa_test::ReadPixelTopDown(x, y, ScreenHeight);
-}
-
-std::string Show(const Rgba& c) {
-  return "rgba(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
-         std::to_string(c.a) + ")";
-}
-
-// The window has no alpha channel: a cleared pixel reads black.
-bool IsBlack(const Rgba& pixel) {
-  return pixel.r == 0 && pixel.g == 0 && pixel.b == 0;
-}
-
-bool Near(const Rgba& pixel, FixtureColor color) {
-  const auto close = [](int a, int b) { return a - b <= 3 && b - a <= 3; };
-  return close(pixel.r, color.r) && close(pixel.g, color.g) && close(pixel.b, color.b);
 }
 
 // `top` blended at `alpha` over `under`, as the overlay's blend function mixes them.
@@ -99,9 +86,9 @@ TEST_F(RenderDemoTest, IntroShowsEachTitleCardAtItsOrderAndRow) {
     Draw(SceneIntro, c.order, c.row);
     const Point p = CentreOf(*c.card);
     if (c.shown) {
-      EXPECT_TRUE(Near(Pixel(p.x, p.y), c.color)) << Show(Pixel(p.x, p.y));
+      EXPECT_TRUE(Near(Pixel(p.x, p.y), c.color)) << Pixel(p.x, p.y);
     } else {
-      EXPECT_FALSE(Near(Pixel(p.x, p.y), c.color)) << Show(Pixel(p.x, p.y));
+      EXPECT_FALSE(Near(Pixel(p.x, p.y), c.color)) << Pixel(p.x, p.y);
     }
   }
 }
@@ -111,8 +98,8 @@ TEST_F(RenderDemoTest, SpriteCornersLandOnTheScaledDestination) {
   const SpriteDestination at = ScaleDestination(TitleCard1.design);
   EXPECT_TRUE(Near(Pixel(at.x + 1, at.y + 1), brisa_test::TitleCard1Color));
   EXPECT_TRUE(Near(Pixel(at.x + at.width - 2, at.y + at.height - 2), brisa_test::TitleCard1Color));
-  EXPECT_TRUE(IsBlack(Pixel(at.x - 2, at.y + 1))) << Show(Pixel(at.x - 2, at.y + 1));
-  EXPECT_TRUE(IsBlack(Pixel(at.x + 1, at.y + at.height + 1))) << Show(Pixel(at.x + 1, at.y + at.height + 1));
+  EXPECT_TRUE(IsBlack(Pixel(at.x - 2, at.y + 1))) << Pixel(at.x - 2, at.y + 1);
+  EXPECT_TRUE(IsBlack(Pixel(at.x + 1, at.y + at.height + 1))) << Pixel(at.x + 1, at.y + at.height + 1);
 }
 
 TEST_F(RenderDemoTest, FadeOverlayFollowsTheStateRule) {
@@ -140,12 +127,12 @@ TEST_F(RenderDemoTest, FadeOverlayFollowsTheStateRule) {
     SCOPED_TRACE(c.what);
     Draw(c.state, c.order);
     for (const Point p : {Point{0, 0}, Point{ScreenWidth - 1, ScreenHeight - 1}, Point{ScreenWidth / 2, 5}}) {
-      EXPECT_EQ(Near(Pixel(p.x, p.y), FadeGreen), c.covered) << Show(Pixel(p.x, p.y));
+      EXPECT_EQ(Near(Pixel(p.x, p.y), FadeGreen), c.covered) << Pixel(p.x, p.y);
     }
   }
   fade->alpha = 0;
   Draw(SceneIntro, 0);
-  EXPECT_TRUE(IsBlack(Pixel(0, 0))) << Show(Pixel(0, 0)) << "alpha 0 draws no overlay, whatever argb holds";
+  EXPECT_TRUE(IsBlack(Pixel(0, 0))) << Pixel(0, 0) << "alpha 0 draws no overlay, whatever argb holds";
 }
 
 // A half-opaque overlay over a sprite shows both, so the probe tells which was drawn last.
@@ -189,7 +176,7 @@ TEST_F(RenderDemoTest, FadeOverlayIsDrawnOverTheSprites) {
     SCOPED_TRACE(c.what);
     Draw(c.state, c.order, c.row);
     const Rgba seen = Pixel(c.probe.x, c.probe.y);
-    EXPECT_TRUE(Near(seen, Over(White, HalfOpaque, c.sprite))) << Show(seen) << ": the sprite's own colour means the "
+    EXPECT_TRUE(Near(seen, Over(White, HalfOpaque, c.sprite))) << seen << ": the sprite's own colour means the "
                                                                    "overlay went under it";
   }
 }
@@ -198,7 +185,7 @@ TEST_F(RenderDemoTest, StatesOutsideTheShowDrawOnlyTheClear) {
   for (int state : std::initializer_list<int>{SceneBeforeStart, 7, -5}) {
     SCOPED_TRACE(state);
     Draw(state, 0, 40);
-    EXPECT_TRUE(IsBlack(Pixel(ScreenWidth / 2, ScreenHeight / 2))) << Show(Pixel(ScreenWidth / 2, ScreenHeight / 2));
+    EXPECT_TRUE(IsBlack(Pixel(ScreenWidth / 2, ScreenHeight / 2))) << Pixel(ScreenWidth / 2, ScreenHeight / 2);
   }
 }
 
@@ -207,7 +194,7 @@ TEST_F(RenderDemoTest, WindsurfShowsTheLogoOnlyBeforeTheSailing) {
   Draw(SceneWindsurf, WindsurfOrder);
   EXPECT_TRUE(Near(Pixel(p.x, p.y), brisa_test::LogoColor)) << "the logo comes from source row 430 on";
   Draw(SceneWindsurf, SailingOrder);
-  EXPECT_TRUE(IsBlack(Pixel(p.x, p.y))) << Show(Pixel(p.x, p.y));
+  EXPECT_TRUE(IsBlack(Pixel(p.x, p.y))) << Pixel(p.x, p.y);
 }
 
 TEST_F(RenderDemoTest, EffectSectionsDrawTheirOwnEffectBehindTheSprites) {
@@ -232,7 +219,7 @@ TEST_F(RenderDemoTest, EffectSectionsDrawTheirOwnEffectBehindTheSprites) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.state);
     Draw(c.state, c.order);
-    EXPECT_TRUE(Near(Pixel(ScreenWidth - 3, ScreenHeight - 3), c.effect)) << Show(Pixel(ScreenWidth - 3, ScreenHeight - 3));
+    EXPECT_TRUE(Near(Pixel(ScreenWidth - 3, ScreenHeight - 3), c.effect)) << Pixel(ScreenWidth - 3, ScreenHeight - 3);
   }
 }
 
@@ -257,8 +244,8 @@ TEST_F(RenderDemoTest, CreditsDrawTheRowsTheTimelineSelects) {
     creditsTitleRect = {0, c.titleY, 1080, c.titleHeight};
     creditsNameRect = {0, c.nameY, 1080, 90};
     Draw(SceneCredits, SecondCreditOrder);
-    EXPECT_TRUE(Near(Pixel(x, titleY), c.title)) << Show(Pixel(x, titleY));
-    EXPECT_TRUE(Near(Pixel(x, nameY), c.name)) << Show(Pixel(x, nameY));
+    EXPECT_TRUE(Near(Pixel(x, titleY), c.title)) << Pixel(x, titleY);
+    EXPECT_TRUE(Near(Pixel(x, nameY), c.name)) << Pixel(x, nameY);
   }
   creditsTitleRect.height = 0;
   creditsNameRect.height = 0;
@@ -286,7 +273,7 @@ TEST_F(RenderDemoTest, LyricsStripAppearsOnlyInItsOrders) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.state << "/" << c.order);
     Draw(c.state, c.order);
-    EXPECT_EQ(Near(Pixel(10, 110), brisa_test::LyricsColors[2]), c.shown) << Show(Pixel(10, 110));
+    EXPECT_EQ(Near(Pixel(10, 110), brisa_test::LyricsColors[2]), c.shown) << Pixel(10, 110);
   }
   Draw(SceneFinale, ClosingOrder);
   EXPECT_TRUE(Near(Pixel(10, 101), brisa_test::LyricsColors[2])) << "y 100.9 truncates to 100";
@@ -344,7 +331,7 @@ TEST_F(RenderDemoTest, GreetingsDrawTheCurrentCellOverTheEffect) {
     SCOPED_TRACE(state);
     papagayoX = -844.0f;
     Draw(state, GreetingsOrder + 3);
-    EXPECT_TRUE(Near(Pixel(110, 105), brisa_test::GreetsColor)) << Show(Pixel(110, 105));
+    EXPECT_TRUE(Near(Pixel(110, 105), brisa_test::GreetsColor)) << Pixel(110, 105);
   }
   greets->done = true;
   Draw(SceneGreetings, GreetingsOrder + 3);

@@ -86,4 +86,13 @@ void DemoSceneTest::TearDown() {
   if (previousContext_ != nullptr) SDL_GL_MakeCurrent(previousWindow_, previousContext_);
 }
 
+bool Near(const Rgba& pixel, FixtureColor color) {
+  const auto close = [](int a, int b) { return a - b <= 3 && b - a <= 3; };
+  return close(pixel.r, color.r) && close(pixel.g, color.g) && close(pixel.b, color.b);
+}
+
+bool IsBlack(const Rgba& pixel) {
+  return pixel.r == 0 && pixel.g == 0 && pixel.b == 0;
+}
+
 }  // namespace brisa_test

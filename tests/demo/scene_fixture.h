@@ -15,6 +15,7 @@
 #include "demo/music_state.h"
 #include "demo/tile_shatter.h"
 #include "support/gl_context.h"
+#include "support/demo_assets.h"
 #include "support/gl_state.h"
 #include "tools/capture/scene_state.h"
 #include "support/texture_picture.h"
@@ -62,6 +63,11 @@ class SceneStateGuard {
  private:
   SceneSnapshot saved_;
 };
+
+// How the scene tests read the window: within 3 of a fixture colour in red, green and blue.
+bool Near(const Rgba& pixel, FixtureColor color);
+// The window has no alpha channel: a cleared pixel reads black.
+bool IsBlack(const Rgba& pixel);
 
 // Tests that draw through the set-up scene. Each starts from the scene as InitDemo left it, whatever
 // earlier tests left in the clock, the snapshot, the context or the "Screenshot" picture, and leaves
