@@ -9,9 +9,14 @@ namespace {
 // Per thread, so the llvmpipe workers' allocations never land in a frame of the main thread.
 thread_local uint64_t threadAllocations = 0;
 
-void* Allocate(std::size_t bytes) {
+// Null when the heap has no room, for the nothrow forms.
+void* AllocateOrNull(std::size_t bytes) noexcept {
   ++threadAllocations;
-  void* block = std::malloc(bytes == 0 ? 1 : bytes);
+  return std::malloc(bytes == 0 ? 1 : bytes);
+}
+
+void* Allocate(std::size_t bytes) {
+  void* block = AllocateOrNull(bytes);
   if (block == nullptr) throw std::bad_alloc();
   return block;
 }
@@ -23,6 +28,14 @@ void* AllocateAligned(std::size_t bytes, std::align_val_t alignment) {
   const std::size_t minimum = align < sizeof(void*) ? sizeof(void*) : align;
   if (posix_memalign(&block, minimum, bytes == 0 ? 1 : bytes) != 0) throw std::bad_alloc();
   return block;
+}
+
+void* AllocateAlignedOrNull(std::size_t bytes, std::align_val_t alignment) noexcept {
+  try {
+    return AllocateAligned(bytes, alignment);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }
 
 }  // namespace
@@ -38,28 +51,13 @@ void* operator new[](std::size_t bytes) { return Allocate(bytes); }
 void* operator new(std::size_t bytes, std::align_val_t alignment) { return AllocateAligned(bytes, alignment); }
 void* operator new[](std::size_t bytes, std::align_val_t alignment) { return AllocateAligned(bytes, alignment); }
 
-void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept {
-  ++threadAllocations;
-  return std::malloc(bytes == 0 ? 1 : bytes);
-}
-void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept {
-  ++threadAllocations;
-  return std::malloc(bytes == 0 ? 1 : bytes);
-}
-
+void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept { return AllocateOrNull(bytes); }
+void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept { return AllocateOrNull(bytes); }
 void* operator new(std::size_t bytes, std::align_val_t alignment, const std::nothrow_t&) noexcept {
-  try {
-    return AllocateAligned(bytes, alignment);
-  } catch (const std::bad_alloc&) {
-    return nullptr;
-  }
+  return AllocateAlignedOrNull(bytes, alignment);
 }
 void* operator new[](std::size_t bytes, std::align_val_t alignment, const std::nothrow_t&) noexcept {
-  try {
-    return AllocateAligned(bytes, alignment);
-  } catch (const std::bad_alloc&) {
-    return nullptr;
-  }
+  return AllocateAlignedOrNull(bytes, alignment);
 }
 
 void operator delete(void* block) noexcept { std::free(block); }
