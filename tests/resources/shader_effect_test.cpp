@@ -98,6 +98,14 @@ class ShaderEffectTest : public brisa_test::ResourceTest {
     return GetInteger(GL_TEXTURE_BINDING_2D);
   }
 
+  // Each slot's sampler uniform and the texture bound on its unit.
+  void ExpectUnits(const GLint (&samplers)[EffectMaxTextures], const GLint (&bound)[EffectMaxTextures]) {
+    for (int slot = 0; slot < EffectMaxTextures; ++slot) {
+      EXPECT_EQ(Sampler(slot), samplers[slot]) << SamplerNames[slot];
+      EXPECT_EQ(BoundOnUnit(slot), bound[slot]) << "unit " << slot;
+    }
+  }
+
   // Binds `name` on units 0 to 3, leaves unit 3 active and an unusual blend function.
   void PresetUnits(GLuint name) {
     for (int unit = 0; unit < EffectMaxTextures; ++unit) {
@@ -205,14 +213,9 @@ TEST_F(ShaderEffectTest, TexturesAreBoundFromTheHighestSlotDown) {
   EXPECT_EQ(GetInteger(GL_ACTIVE_TEXTURE), GL_TEXTURE0);
   EXPECT_EQ(GetInteger(GL_BLEND_SRC_RGB), GL_SRC_ALPHA);
   EXPECT_EQ(GetInteger(GL_BLEND_DST_RGB), GL_ONE);
-  const GLint expectedBound[] = {static_cast<GLint>(manager.TextureById(first)->texture),
-                                 static_cast<GLint>(manager.TextureById(second)->texture),
-                                 static_cast<GLint>(sentinel), static_cast<GLint>(sentinel)};
-  const GLint expectedSampler[] = {0, 1, 7, 7};
-  for (int slot = 0; slot < EffectMaxTextures; ++slot) {
-    EXPECT_EQ(Sampler(slot), expectedSampler[slot]) << SamplerNames[slot];
-    EXPECT_EQ(BoundOnUnit(slot), expectedBound[slot]) << "unit " << slot;
-  }
+  const GLint untouched = static_cast<GLint>(sentinel);
+  ExpectUnits({0, 1, 7, 7}, {static_cast<GLint>(manager.TextureById(first)->texture),
+                             static_cast<GLint>(manager.TextureById(second)->texture), untouched, untouched});
   glDeleteTextures(1, &sentinel);
 }
 
@@ -227,14 +230,8 @@ TEST_F(ShaderEffectTest, IdThatNamesNoTextureLeavesItsUnitAlone) {
   for (int slot = 0; slot < EffectMaxTextures; ++slot) effect.textureIds[slot] = ids[slot];
   effect.Draw();
 
-  const GLint expectedBound[] = {static_cast<GLint>(sentinel),
-                                 static_cast<GLint>(manager.TextureById(real)->texture),
-                                 static_cast<GLint>(sentinel), static_cast<GLint>(sentinel)};
-  const GLint expectedSampler[] = {7, 1, 7, 7};
-  for (int slot = 0; slot < EffectMaxTextures; ++slot) {
-    EXPECT_EQ(Sampler(slot), expectedSampler[slot]) << SamplerNames[slot];
-    EXPECT_EQ(BoundOnUnit(slot), expectedBound[slot]) << "unit " << slot;
-  }
+  const GLint untouched = static_cast<GLint>(sentinel);
+  ExpectUnits({7, 1, 7, 7}, {untouched, static_cast<GLint>(manager.TextureById(real)->texture), untouched, untouched});
   glDeleteTextures(1, &sentinel);
 }
 
@@ -270,7 +267,9 @@ TEST_F(ShaderEffectTest, CountOutsideOneToFourBindsNothingButStillDraws) {
   glBindFramebuffer(GL_FRAMEBUFFER, canvas.framebuffer);
   glViewport(0, 0, 4, 4);
   glDisable(GL_BLEND);
+  const GLint untouched = static_cast<GLint>(sentinel);
   for (int32_t count : {0, 5, -1}) {
+    SCOPED_TRACE(testing::Message() << "count " << count);
     PresetSamplers();
     PresetUnits(sentinel);
     glActiveTexture(GL_TEXTURE3);
@@ -279,13 +278,10 @@ TEST_F(ShaderEffectTest, CountOutsideOneToFourBindsNothingButStillDraws) {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     effect.Draw();
-    EXPECT_EQ(GetInteger(GL_ACTIVE_TEXTURE), GL_TEXTURE3) << "count " << count;
-    EXPECT_EQ(GetInteger(GL_BLEND_SRC_RGB), GL_CONSTANT_COLOR) << "count " << count;
-    for (int slot = 0; slot < EffectMaxTextures; ++slot) {
-      EXPECT_EQ(Sampler(slot), 7) << "count " << count;
-      EXPECT_EQ(BoundOnUnit(slot), static_cast<GLint>(sentinel)) << "count " << count;
-    }
-    EXPECT_EQ(brisa_test::ReadPixelTopDown(2, 2, 4).r, 255) << "count " << count;
+    EXPECT_EQ(GetInteger(GL_ACTIVE_TEXTURE), GL_TEXTURE3);
+    EXPECT_EQ(GetInteger(GL_BLEND_SRC_RGB), GL_CONSTANT_COLOR);
+    ExpectUnits({7, 7, 7, 7}, {untouched, untouched, untouched, untouched});
+    EXPECT_EQ(brisa_test::ReadPixelTopDown(2, 2, 4).r, 255);
   }
   glDeleteTextures(1, &sentinel);
 }
