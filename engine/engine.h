@@ -87,6 +87,10 @@ class Engine {
   void CreateRenderTextures();
   void Reset2DView();
   void ResetCamera();
+  // What DrawMesh and DrawQuad share: the current projection and view, the model, then the
+  // vertex array's first `indexCount` indices as `primitive`.
+  void DrawIndexed(const Shader& shader, const glm::mat4& model, GLuint vertexArray, GLenum primitive,
+                   int indexCount);
 };
 
 extern Engine* gEngine;

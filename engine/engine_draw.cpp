@@ -1,4 +1,6 @@
 // The engine's drawing operations: 3D set-up, meshes, sprites, the unit quad and full-screen colour.
+#include <iterator>
+
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
@@ -58,13 +60,8 @@ void Engine::DrawMesh(GLuint vertexArray, int indexCount, const glm::vec3* posit
     glBindVertexArray(0);
     return;
   }
-  UploadMatrix(*shader, UniformProjection, projection);
-  UploadMatrix(*shader, UniformView, view);
   const glm::mat4 model = glm::scale(glm::translate(glm::mat4(1.0f), *position) * glm::mat4_cast(*orientation), *scale);
-  UploadMatrix(*shader, UniformModel, model);
-  glBindVertexArray(vertexArray);
-  glDrawElements(primitive, indexCount, GL_UNSIGNED_INT, nullptr);
-  glBindVertexArray(0);
+  DrawIndexed(*shader, model, vertexArray, primitive, indexCount);
 }
 
 void Engine::DrawMeshColor(GLuint vertexArray, int indexCount, const glm::vec3* position,
@@ -110,17 +107,22 @@ void Engine::DrawQuad(int x, int y, unsigned width, unsigned height, Shader* sha
     glBindVertexArray(0);
     return;
   }
-  UploadMatrix(*shader, UniformProjection, projection);
-  UploadMatrix(*shader, UniformView, view);
   const float quadWidth = static_cast<float>(width);
   const float quadHeight = static_cast<float>(height);
   const glm::vec3 centre(quadWidth * 0.5f + static_cast<float>(x), quadHeight * 0.5f + static_cast<float>(y), 0.0f);
   glm::mat4 model = glm::translate(glm::mat4(1.0f), centre);
   model = glm::rotate(model, angleDegrees * DegreesToRadians, glm::vec3(0.0f, 0.0f, 1.0f));
   model = glm::scale(model, glm::vec3(quadWidth, quadHeight, 1.0f));
-  UploadMatrix(*shader, UniformModel, model);
-  glBindVertexArray(quadVao);
-  glDrawElements(GL_TRIANGLES, 6, GL_UNSIGNED_INT, nullptr);
+  DrawIndexed(*shader, model, quadVao, GL_TRIANGLES, static_cast<int>(std::size(QuadIndices)));
+}
+
+void Engine::DrawIndexed(const Shader& shader, const glm::mat4& model, GLuint vertexArray, GLenum primitive,
+                         int indexCount) {
+  UploadMatrix(shader, UniformProjection, projection);
+  UploadMatrix(shader, UniformView, view);
+  UploadMatrix(shader, UniformModel, model);
+  glBindVertexArray(vertexArray);
+  glDrawElements(primitive, indexCount, GL_UNSIGNED_INT, nullptr);
   glBindVertexArray(0);
 }
 
