@@ -107,5 +107,5 @@ void Entity3D::Render() {
   gEngine->Begin3D();
   ApplyDepthTest(depthTest);
   if (const Mesh* mesh = gResourceManager->MeshById(meshId)) DrawByMode(*this, *mesh);
-  ReturnTo2D();
+  gEngine->Enter2DState();
 }

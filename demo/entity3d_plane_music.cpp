@@ -71,13 +71,13 @@ void Entity3DPlaneMusic::Render() {
     gEngine->Begin3D();
     ApplyDepthTest(depthTest);
     DrawGrid(*mesh, *shader);
-    ReturnTo2D();
+    gEngine->Enter2DState();
     camera.position = savedPosition;
     camera.pitch = 0.0f;
     camera.UpdateCameraVectors();
     return;
   }
-  ReturnTo2D();
+  gEngine->Enter2DState();
 }
 
 void Entity3DPlaneMusic::DrawGrid(const Mesh& mesh, Shader& shader) {

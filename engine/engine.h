@@ -47,6 +47,9 @@ class Engine {
   void SetRenderTarget(int mode);
 
   void Begin3D();
+  // The state sprites expect: culling and depth test off, polygons filled, the orthographic
+  // projection and the fixed 2D view. The scene objects come back to it after their 3D draws.
+  void Enter2DState();
   void DrawMesh(GLuint vertexArray, int indexCount, const glm::vec3* position, const glm::quat* orientation,
                 const glm::vec3* scale, Shader* shader, GLenum primitive);
   void DrawMeshColor(GLuint vertexArray, int indexCount, const glm::vec3* position,

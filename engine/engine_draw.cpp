@@ -1,4 +1,4 @@
-// The engine's drawing operations: 3D set-up, meshes, sprites, the unit quad and full-screen colour.
+// The engine's drawing operations: 3D set-up and back to 2D, meshes, sprites, the unit quad, full-screen colour.
 #include <iterator>
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -52,6 +52,14 @@ void Engine::Begin3D() {
   glCullFace(GL_BACK);
   projection = camera.projection;
   view = camera.view;
+}
+
+void Engine::Enter2DState() {
+  glDisable(GL_CULL_FACE);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glDisable(GL_DEPTH_TEST);
+  SetOrtho();
+  view = CameraLookAt(eye2D, front2D, up2D);
 }
 
 void Engine::DrawMesh(GLuint vertexArray, int indexCount, const glm::vec3* position, const glm::quat* orientation,

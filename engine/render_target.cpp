@@ -33,11 +33,7 @@ void Engine::SetRenderTarget(int mode) {
     case RenderTargetFlat:
       BindTextureFramebuffer(flatTarget);
       glViewport(0, 0, ScreenWidth, ScreenHeight);
-      glDisable(GL_CULL_FACE);
-      glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-      glDisable(GL_DEPTH_TEST);
-      SetOrtho();
-      view = CameraLookAt(eye2D, front2D, up2D);
+      Enter2DState();
       break;
     case RenderTargetBloom:
       BindTextureFramebuffer(bloomTexture);
