@@ -1,7 +1,7 @@
-// The once-per-process scene: a kept working folder, Engine::Instance, the manager and InitDemo.
+// The once-per-process scene: a kept working folder and the program's own set-up of the show.
 #include "scene_fixture.h"
 
-#include "demo/scene.h"
+#include "demo/show_start.h"
 #include "engine/engine.h"
 #include "resources/resource_manager.h"
 #include "support/console_capture.h"
@@ -14,11 +14,9 @@ namespace {
 DemoSceneSetUp RunSetUp() {
   static ScopedWorkDir folder;
   WriteDemoAssets(folder, {}, true);
-  gEngine = Engine::Instance();
-  CreateResourceManager();
   DemoSceneSetUp result;
   ConsoleCapture console;
-  result.succeeded = InitDemo();
+  result.succeeded = SetUpShow();
   result.stdoutText = console.Stdout();
   result.stderrText = console.Stderr();
   if (result.succeeded) result.asSetUp = SceneSnapshot::Capture();

@@ -48,7 +48,7 @@ struct DemoSceneSetUp {
   std::optional<SceneSnapshot> asSetUp;
 };
 
-// Runs the engine's start-up and InitDemo the first time it is called, in a working folder that
+// Runs SetUpShow, as the program does, the first time it is called, in a working folder that
 // holds the fixture assets and stays the current folder for the rest of the process.
 const DemoSceneSetUp& EnsureDemoScene();
 

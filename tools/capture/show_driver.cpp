@@ -6,12 +6,9 @@
 
 #include "demo/audio.h"
 #include "demo/frame_picture.h"
-#include "demo/module_player.h"
-#include "demo/scene.h"
+#include "demo/show_start.h"
 #include "demo/song_positions.h"
 #include "demo/timeline.h"
-#include "engine/engine.h"
-#include "resources/resource_manager.h"
 
 namespace show_capture {
 
@@ -23,17 +20,13 @@ void PreferHeadlessDrivers() {
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "offscreen", SDL_HINT_DEFAULT);
 }
 
+// The program's start-up without its sound device and its wait: the offline show keeps the time.
 ShowOutcome StartShow() {
   PreferHeadlessDrivers();
-  gEngine = Engine::Instance();
-  CreateResourceManager();
-  lastAudioBytes = AudioBytesBeforeFirstCallback;
-  if (!InitDemo()) return ShowOutcome::SetUpFailed;
-  ApplySongSettings();
-  std::vector<uint8_t> moduleBytes;
-  if (!ReadWholeFile(SongModulePath, moduleBytes)) return ShowOutcome::SongMissing;
-  songModule = LoadSong(moduleBytes);
-  if (songModule == nullptr) return ShowOutcome::SongUnplayable;
+  if (!SetUpShow()) return ShowOutcome::SetUpFailed;
+  const SongPlayerOutcome song = MakeSongPlayer();
+  if (song == SongPlayerOutcome::ModuleUnreadable) return ShowOutcome::SongMissing;
+  if (song == SongPlayerOutcome::ModuleUnplayable) return ShowOutcome::SongUnplayable;
   return ShowOutcome::Played;
 }
 

@@ -4,12 +4,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "demo/show_start.h"
 #include "tools/capture/offline_show.h"
 
 namespace show_capture {
 
-// The program starts its clock after a one-second wait, so no frame sees a clock below this.
-constexpr int32_t ClockStartMs = 1000;
+// The program starts its clock after its wait before the song, so no frame sees a clock below this.
+constexpr int32_t ClockStartMs = static_cast<int32_t>(SongStartDelayMs);
 
 // A played frame as the observers see it.
 struct ShowFrame : OfflineFrame {
