@@ -154,17 +154,23 @@ TEST(DemoProcess, NoThreadOfTheProgramsOwnIsStartedBeforeTheEngine) {
   }
 }
 
-// The short song played with the audio report preloaded: its lines, each a call to the device or
-// the player, in the order they were made.
-std::vector<std::string> AudioCallsOfAShortShow() {
+// The short song run in `environment` with the audio report preloaded.
+ChildResult RunReportingAudioCalls(ChildEnvironment environment) {
   ScopedWorkDir dir;
   brisa_test::WriteDemoAssets(dir, ShortSong(), true);
-  ChildEnvironment environment = DemoUnattended();
   environment["LD_PRELOAD"] = BRISA_AUDIO_CALL_REPORT;
   environment["ASAN_OPTIONS"] = "detect_leaks=0:verify_asan_link_order=0";
-  const ChildResult run = RunChild(DemoProgram, environment, DemoRunLimitSeconds);
+  return RunChild(DemoProgram, environment, DemoRunLimitSeconds);
+}
+
+// The audio report's lines, each a call to the device or the player, in the order they were made.
+std::vector<std::string> AudioCalls(const ChildResult& run) { return ReportLines(run.err, "audio report: "); }
+
+// The short song played to its end with the audio report preloaded.
+std::vector<std::string> AudioCallsOfAShortShow() {
+  const ChildResult run = RunReportingAudioCalls(DemoUnattended());
   EXPECT_TRUE(run.exited && run.exitCode == 0) << run.err;
-  return ReportLines(run.err, "audio report: ");
+  return AudioCalls(run);
 }
 
 struct DeviceFormat {
@@ -240,6 +246,20 @@ TEST(DemoProcess, ThePlayerIsMadeBeforeThePlayingAndFreedBetweenThePauseAndTheCl
     calls.push_back(known == expected.end() ? line : *known);
   }
   EXPECT_EQ(calls, expected);
+}
+
+// Without a device the run ends at the failed open: no player is made, nothing is unpaused, and
+// there is no device to pause or close.
+TEST(DemoProcess, WithoutASoundDeviceNothingMoreIsAskedOfTheDeviceOrThePlayer) {
+  for (const NoSoundDevice& device : NoSoundDevices()) {
+    SCOPED_TRACE(device.what);
+    const ChildResult run = RunReportingAudioCalls(device.environment);
+    ASSERT_TRUE(run.exited) << run.err;
+    EXPECT_EQ(run.exitCode, 1);
+    const std::vector<std::string> calls = AudioCalls(run);
+    EXPECT_EQ(calls.size(), 1u) << run.err;
+    EXPECT_TRUE(!calls.empty() && StartsWith(calls[0], "device asked")) << run.err;
+  }
 }
 
 std::string Hex(unsigned value) {

@@ -90,6 +90,35 @@ TEST(DemoProcess, ASongThatCannotBePlayedEndsWithExitOneAndNoLineOfItsOwn) {
   }
 }
 
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Without a device no callback would ever run, and the show would stay silent in its first section
+// until the viewer quits. The line comes before the module is read, so before the wait and the
+// player: a missing module, which ends the run with no line, must not hide it.
+TEST(DemoProcess, NoSoundDeviceEndsTheRunWithALineOfItsOwnAndExitOne) {
+  const std::string lineStart = "Sound device could not be opened! SDL_Error: ";
+  for (const NoSoundDevice& device : NoSoundDevices()) {
+    for (const bool moduleMissing : {false, true}) {
+      SCOPED_TRACE(std::string(device.what) + (moduleMissing ? ", the module missing too" : ""));
+      ScopedWorkDir dir;
+      WriteDemoAssets(dir, ShortSong(), true);
+      if (moduleMissing) std::remove("Assets/sorvane.mod");
+      const ChildResult run = RunChild(DemoProgram, device.environment, DemoRunLimitSeconds);
+      ASSERT_TRUE(run.exited) << "the show ran on without sound: " << run.err;
+      EXPECT_EQ(run.exitCode, 1);
+      const std::string errors = ProgramErrors(run.err);
+      EXPECT_EQ(errors.rfind(lineStart, 0), 0u) << errors;
+      EXPECT_GT(LastLine(errors).size(), lineStart.size()) << "SDL's reason follows";
+      EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+      EXPECT_TRUE(EndsWith(ConsoleText(run.err), errors)) << "the ended line is the last thing written: " << run.err;
+      EXPECT_EQ(LastLine(ConsoleText(run.out)), "Adding Texture Graphic Assets/greets.png (first request)")
+          << "set-up ran to its end, and no prompt follows";
+    }
+  }
+}
+
 TEST(DemoProcess, AFailedSetUpPrintsTheManagersLinesThenPausesAndExitsOne) {
   struct Case {
     const char* what;

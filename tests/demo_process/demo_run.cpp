@@ -1,4 +1,4 @@
-// The songs as module fixtures, the environment of a run, the size of what it wrote.
+// The songs as module fixtures, the environments of a run, the size of what it wrote.
 #include "demo_run.h"
 
 #include <filesystem>
@@ -22,6 +22,14 @@ ModFixture LongSong() {
 }
 
 ChildEnvironment DemoUnattended() { return UnattendedWithDiskAudio(DemoSoundFile); }
+
+std::vector<NoSoundDevice> NoSoundDevices() {
+  NoSoundDevice noDriver{"a driver that does not exist", DemoUnattended()};
+  noDriver.environment["SDL_AUDIODRIVER"] = "no_such_driver";
+  NoSoundDevice noFolder{"the disk driver writing into a folder that does not exist", DemoUnattended()};
+  noFolder.environment["SDL_DISKAUDIOFILE"] = "no-such-folder/" + std::string(DemoSoundFile);
+  return {noDriver, noFolder};
+}
 
 long FileSize(const std::string& path) {
   std::error_code error;

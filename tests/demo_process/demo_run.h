@@ -1,7 +1,8 @@
-// What the process tests of the show share: the program, the songs it plays, the time limit, the sound file.
+// What the process tests of the show share: the program, its songs, the time limit, the sound, no sound device.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "child_process.h"
 #include "support/mod_fixture.h"
@@ -22,6 +23,15 @@ ModFixture LongSong();
 
 // The unattended video, and the sound written to DemoSoundFile.
 ChildEnvironment DemoUnattended();
+
+// A way for a run to find no sound device to open: DemoUnattended with other audio settings.
+struct NoSoundDevice {
+  const char* what;
+  ChildEnvironment environment;
+};
+
+// A driver that does not exist, and the disk driver writing into a folder that does not exist.
+std::vector<NoSoundDevice> NoSoundDevices();
 
 // Size of a file in bytes; -1 when there is none.
 long FileSize(const std::string& path);
