@@ -40,12 +40,12 @@ bool StartsWith(const std::string& text, const std::string& start) {
   return text.rfind(start, 0) == 0;
 }
 
-RgbImage ReadPng(const std::string& path) {
+tools::Image ReadPng(const std::string& path) {
   int width = 0, height = 0, channels = 0;
   stbi_uc* pixels = stbi_load(path.c_str(), &width, &height, &channels, 3);
-  if (pixels == nullptr) return RgbImage();
-  RgbImage image(width, height);
-  image.bytes.assign(pixels, pixels + image.bytes.size());
+  if (pixels == nullptr) return tools::Image();
+  tools::Image image(width, height, 3);
+  image.pixels.assign(pixels, pixels + image.pixels.size());
   stbi_image_free(pixels);
   return image;
 }
@@ -141,14 +141,14 @@ TEST(CaptureProgram, WritesChosenFramesTheSheetAndTheSoundtrack) {
                                   std::string("soundtrack.wav")}) {
     EXPECT_NE(run.out.find(out.path() + "/" + file + ": "), std::string::npos) << file << " not reported:\n" << run.out;
   }
-  const RgbImage flash = ReadPng(out.path() + "/" + flashFrame.FileName());
+  const tools::Image flash = ReadPng(out.path() + "/" + flashFrame.FileName());
   ASSERT_EQ(flash.width, ProgramScreenWidth);
   ASSERT_EQ(flash.height, ProgramScreenHeight);
   EXPECT_GE(FractionNear(flash, WholePicture(flash), {255, 255, 255}, 16), 0.99);
-  const RgbImage early = ReadPng(out.path() + "/at_1000ms.png");
+  const tools::Image early = ReadPng(out.path() + "/at_1000ms.png");
   EXPECT_EQ(early.width, ProgramScreenWidth);
   // About 3.6 minutes at one picture every 30 s: one row of eight.
-  const RgbImage sheet = ReadPng(out.path() + "/contact_sheet.png");
+  const tools::Image sheet = ReadPng(out.path() + "/contact_sheet.png");
   EXPECT_EQ(sheet.width, 4 + 8 * (240 + 4));
   EXPECT_EQ(sheet.height, 4 + 240 * ProgramScreenHeight / ProgramScreenWidth + 4);
   const std::vector<uint8_t> wav = ReadBytes(out.path() + "/soundtrack.wav");

@@ -47,7 +47,7 @@ TEST(ShowCredits, ShowATitleAndANameInEvenOrdersAndHideInOddOnes) {
     EXPECT_GE(Match(shown.shot.picture, "credits_text.png", nameArt, name), SpriteShown);
     EXPECT_EQ(shown.title.y, rows.titleY);
     EXPECT_EQ(shown.name.y, rows.nameY);
-    const RgbImage& hidden = credits.shots.at(rows.order + 1).shot.picture;
+    const tools::Image& hidden = credits.shots.at(rows.order + 1).shot.picture;
     EXPECT_LE(Match(hidden, "credits_text.png", titleArt, title), SpriteAbsent);
     EXPECT_LE(Match(hidden, "credits_text.png", nameArt, name), SpriteAbsent);
     EXPECT_EQ(credits.tallestCredit.at(rows.order + 1), 0) << "a credit rectangle kept its height";
@@ -58,7 +58,7 @@ TEST(ShowShatter, TilesAreCutFromTheLastCreditsFrame) {
   const ShatterProbe& shatter = Show().shatter;
   ASSERT_TRUE(shatter.lastCredits && shatter.grab);
   EXPECT_EQ(shatter.lastCredits->frame.index + 1, shatter.grab->frame.index);
-  const RgbImage& credits = shatter.lastCredits->picture;
+  const tools::Image& credits = shatter.lastCredits->picture;
   ASSERT_EQ(shatter.screenshotRows.width, credits.width);
   ASSERT_EQ(shatter.screenshotRows.height, credits.height);
   // Stored row 0 holds the screen's top row: the grab turns the picture over on the way.
@@ -86,7 +86,7 @@ TEST(ShowShatter, TilesFallAwayBelowTheScreen) {
   for (size_t i = 0; i < shatter.positionsAtEnd.size(); ++i) {
     EXPECT_GE(shatter.positionsAtEnd[i].y, static_cast<float>(ScreenHeight)) << "tile " << i;
   }
-  const RgbImage& end = shatter.lastShatter->picture;
+  const tools::Image& end = shatter.lastShatter->picture;
   EXPECT_GE(FractionChanged(end, shatter.lastCredits->picture, WholePicture(end), PixelTolerance), 0.5);
 }
 

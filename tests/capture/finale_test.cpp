@@ -11,12 +11,12 @@ namespace {
 
 constexpr int LyricLines = 4;
 constexpr uint16_t LyricStripWidth = 2048;
-constexpr Rgb FinaleRed{0xe0, 0x04, 0x0f};
+constexpr tools::Rgb FinaleRed{0xe0, 0x04, 0x0f};
 
 TEST(ShowFinale, RedFlashOpensIt) {
   const FinaleProbe& finale = Show().finale;
   ASSERT_TRUE(finale.redFlash);
-  const RgbImage& flash = finale.redFlash->picture;
+  const tools::Image& flash = finale.redFlash->picture;
   EXPECT_GE(FractionNear(flash, WholePicture(flash), FinaleRed, 16), 0.99);
   EXPECT_EQ(finale.fadeAtRedFlash.alpha, 255);
   EXPECT_EQ(finale.fadeAtRedFlash.argb, 0xffe0040fu);
@@ -40,7 +40,7 @@ TEST(ShowFinale, FourLyricLinesScrollAcrossInTurn) {
 TEST(ShowFinale, LastFrameIsBlack) {
   const FinaleProbe& finale = Show().finale;
   ASSERT_TRUE(finale.last);
-  const RgbImage& last = finale.last->picture;
+  const tools::Image& last = finale.last->picture;
   EXPECT_EQ(FractionNear(last, WholePicture(last), {0, 0, 0}, 0), 1.0);
   EXPECT_EQ(finale.fadeAtEnd.alpha, 255);
   EXPECT_EQ(finale.fadeAtEnd.argb, 0xff000000u);

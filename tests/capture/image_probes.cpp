@@ -28,11 +28,11 @@ double FractionOfPixels(int width, int height, const Area& area, const std::func
 
 }  // namespace
 
-Area WholePicture(const RgbImage& image) {
+Area WholePicture(const tools::Image& image) {
   return Inside({0, 0, image.width, image.height});
 }
 
-Region ClipToPicture(const Region& region, const RgbImage& image) {
+Region ClipToPicture(const Region& region, const tools::Image& image) {
   const int left = std::max(region.x, 0);
   const int top = std::max(region.y, 0);
   const int right = std::min(region.x + region.width, image.width);
@@ -40,21 +40,21 @@ Region ClipToPicture(const Region& region, const RgbImage& image) {
   return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
 }
 
-bool Differ(Rgb a, Rgb b, int tolerance) {
+bool Differ(tools::Rgb a, tools::Rgb b, int tolerance) {
   return std::abs(a.r - b.r) > tolerance || std::abs(a.g - b.g) > tolerance || std::abs(a.b - b.b) > tolerance;
 }
 
-double FractionWhere(const RgbImage& image, const Area& area, const std::function<bool(Rgb)>& test) {
+double FractionWhere(const tools::Image& image, const Area& area, const std::function<bool(tools::Rgb)>& test) {
   return FractionOfPixels(image.width, image.height, area, [&](int x, int y) { return test(image.At(x, y)); });
 }
 
-double FractionChanged(const RgbImage& a, const RgbImage& b, const Area& area, int tolerance) {
+double FractionChanged(const tools::Image& a, const tools::Image& b, const Area& area, int tolerance) {
   return FractionOfPixels(a.width, a.height, area,
                           [&](int x, int y) { return Differ(a.At(x, y), b.At(x, y), tolerance); });
 }
 
-double FractionNear(const RgbImage& image, const Area& area, Rgb colour, int tolerance) {
-  return FractionWhere(image, area, [&](Rgb pixel) { return !Differ(pixel, colour, tolerance); });
+double FractionNear(const tools::Image& image, const Area& area, tools::Rgb colour, int tolerance) {
+  return FractionWhere(image, area, [&](tools::Rgb pixel) { return !Differ(pixel, colour, tolerance); });
 }
 
 }  // namespace show_capture

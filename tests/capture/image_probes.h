@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "tools/capture/rgb_image.h"
+#include "tools/common/image.h"
 
 namespace show_capture {
 
@@ -27,21 +27,21 @@ inline Area Inside(const Region& region) {
 inline Area Outside(const Region& region) {
   return {region, true};
 }
-Area WholePicture(const RgbImage& image);
+Area WholePicture(const tools::Image& image);
 
 // The part of `region` inside the picture.
-Region ClipToPicture(const Region& region, const RgbImage& image);
+Region ClipToPicture(const Region& region, const tools::Image& image);
 
 // Whether two colours differ by more than `tolerance` in some channel.
-bool Differ(Rgb a, Rgb b, int tolerance);
+bool Differ(tools::Rgb a, tools::Rgb b, int tolerance);
 
 // Share of the area's pixels (within the picture) for which `test` holds; 0 for an empty area.
-double FractionWhere(const RgbImage& image, const Area& area, const std::function<bool(Rgb)>& test);
+double FractionWhere(const tools::Image& image, const Area& area, const std::function<bool(tools::Rgb)>& test);
 
 // Share of the area's pixels that differ between two pictures of one size.
-double FractionChanged(const RgbImage& a, const RgbImage& b, const Area& area, int tolerance);
+double FractionChanged(const tools::Image& a, const tools::Image& b, const Area& area, int tolerance);
 
 // Share of the area's pixels within `tolerance` of `colour` in every channel.
-double FractionNear(const RgbImage& image, const Area& area, Rgb colour, int tolerance);
+double FractionNear(const tools::Image& image, const Area& area, tools::Rgb colour, int tolerance);
 
 }  // namespace show_capture

@@ -12,8 +12,8 @@ namespace show_capture {
 // A frame's picture and the same frame drawn without one of the scene objects.
 struct ShotWithout {
   Shot shot;
-  RgbImage withoutFlamingo;
-  RgbImage withoutWindsurfer;
+  tools::Image withoutFlamingo;
+  tools::Image withoutWindsurfer;
 };
 
 struct TitleCardShots {

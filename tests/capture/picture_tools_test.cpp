@@ -4,21 +4,21 @@
 #include "image_probes.h"
 #include "sprite_art.h"
 #include "tools/capture/contact_sheet.h"
-#include "tools/capture/rgb_image.h"
+#include "tools/capture/picture_edits.h"
 
 namespace show_capture {
 namespace {
 
-constexpr Rgb Black{0, 0, 0};
-constexpr Rgb White{255, 255, 255};
-constexpr Rgb Pink{240, 80, 160};
+constexpr tools::Rgb Black{0, 0, 0};
+constexpr tools::Rgb White{255, 255, 255};
+constexpr tools::Rgb Pink{240, 80, 160};
 
-bool Same(Rgb a, Rgb b) {
+bool Same(tools::Rgb a, tools::Rgb b) {
   return !Differ(a, b, 0);
 }
 
-RgbImage Filled(int width, int height, Rgb colour) {
-  RgbImage image(width, height);
+tools::Image Filled(int width, int height, tools::Rgb colour) {
+  tools::Image image(width, height, 3);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) image.Set(x, y, colour);
   }
@@ -26,7 +26,7 @@ RgbImage Filled(int width, int height, Rgb colour) {
 }
 
 // A sheet of `width` x `height` texels, transparent but for an opaque square of `colour`.
-RgbaArt ArtWithSquare(int width, int height, const Region& square, Rgb colour) {
+RgbaArt ArtWithSquare(int width, int height, const Region& square, tools::Rgb colour) {
   RgbaArt art;
   art.width = width;
   art.height = height;
@@ -43,25 +43,25 @@ RgbaArt ArtWithSquare(int width, int height, const Region& square, Rgb colour) {
   return art;
 }
 
-TEST(RgbImage, FlipsRowsOver) {
-  RgbImage image(2, 3);
+TEST(PictureEdits, FlipsRowsOver) {
+  tools::Image image(2, 3, 3);
   image.Set(1, 0, White);
-  const RgbImage flipped = FlipRows(image);
+  const tools::Image flipped = FlipRows(image);
   EXPECT_TRUE(Same(flipped.At(1, 2), White));
   EXPECT_TRUE(Same(flipped.At(1, 0), Black));
 }
 
-TEST(RgbImage, ShrinksToTheMeanOfEachBlock) {
-  RgbImage image(4, 2);
+TEST(PictureEdits, ShrinksToTheMeanOfEachBlock) {
+  tools::Image image(4, 2, 3);
   image.Set(0, 0, White);
   image.Set(1, 1, White);
-  const RgbImage small = Shrink(image, 2, 1);
-  EXPECT_TRUE(Same(small.At(0, 0), Rgb{127, 127, 127}));
+  const tools::Image small = Shrink(image, 2, 1);
+  EXPECT_TRUE(Same(small.At(0, 0), tools::Rgb{127, 127, 127}));
   EXPECT_TRUE(Same(small.At(1, 0), Black));
 }
 
-TEST(RgbImage, PastesClippedToTheCanvas) {
-  RgbImage canvas(3, 3);
+TEST(PictureEdits, PastesClippedToTheCanvas) {
+  tools::Image canvas(3, 3, 3);
   Paste(canvas, Filled(2, 2, White), 2, -1);
   EXPECT_TRUE(Same(canvas.At(2, 0), White));
   EXPECT_TRUE(Same(canvas.At(2, 1), Black));
@@ -71,8 +71,8 @@ TEST(RgbImage, PastesClippedToTheCanvas) {
 TEST(ContactSheet, FillsRowsLeftToRightWithGaps) {
   ContactSheet sheet(2, 10, 5);
   EXPECT_TRUE(sheet.Picture().empty());
-  for (Rgb colour : {White, Pink, White}) sheet.Add(Filled(40, 20, colour));
-  const RgbImage picture = sheet.Picture();
+  for (tools::Rgb colour : {White, Pink, White}) sheet.Add(Filled(40, 20, colour));
+  const tools::Image picture = sheet.Picture();
   // Two columns and two rows of 10 x 5 cells with 4-pixel gaps around them.
   EXPECT_EQ(picture.width, 4 + 2 * 14);
   EXPECT_EQ(picture.height, 4 + 2 * 9);
@@ -84,8 +84,8 @@ TEST(ContactSheet, FillsRowsLeftToRightWithGaps) {
 }
 
 TEST(ImageProbes, MeasureInsideAndOutsideARegion) {
-  const RgbImage black = Filled(10, 10, Black);
-  RgbImage marked = black;
+  const tools::Image black = Filled(10, 10, Black);
+  tools::Image marked = black;
   for (int y = 0; y < 5; ++y) {
     for (int x = 0; x < 2; ++x) marked.Set(x, y, Pink);
   }
@@ -93,12 +93,12 @@ TEST(ImageProbes, MeasureInsideAndOutsideARegion) {
   EXPECT_DOUBLE_EQ(FractionChanged(black, marked, Inside(left), 10), 0.5);
   EXPECT_DOUBLE_EQ(FractionChanged(black, marked, Outside(left), 10), 0.0);
   EXPECT_DOUBLE_EQ(FractionNear(marked, WholePicture(marked), Pink, 0), 0.1);
-  EXPECT_DOUBLE_EQ(FractionWhere(marked, Inside({-5, -5, 6, 6}), [](Rgb p) { return p.r > 0; }), 1.0);
+  EXPECT_DOUBLE_EQ(FractionWhere(marked, Inside({-5, -5, 6, 6}), [](tools::Rgb p) { return p.r > 0; }), 1.0);
   EXPECT_DOUBLE_EQ(FractionChanged(black, marked, Inside({20, 20, 5, 5}), 10), 0.0) << "off the picture";
 }
 
 TEST(ImageProbes, ClipsRegionsToThePicture) {
-  const Region clipped = ClipToPicture({-3, 8, 10, 10}, RgbImage(5, 10));
+  const Region clipped = ClipToPicture({-3, 8, 10, 10}, tools::Image(5, 10, 3));
   EXPECT_EQ(clipped.x, 0);
   EXPECT_EQ(clipped.y, 8);
   EXPECT_EQ(clipped.width, 5);
@@ -107,7 +107,7 @@ TEST(ImageProbes, ClipsRegionsToThePicture) {
 
 TEST(SpriteMatch, FindsASpriteDrawnAtItsPlaceAndSize) {
   const RgbaArt art = ArtWithSquare(16, 16, {4, 4, 8, 8}, Pink);
-  RgbImage picture = Filled(40, 40, Black);
+  tools::Image picture = Filled(40, 40, Black);
   // The sheet drawn at half size at (10, 20): its square covers (12, 22) to (16, 26).
   for (int y = 22; y < 26; ++y) {
     for (int x = 12; x < 16; ++x) picture.Set(x, y, Pink);
@@ -119,7 +119,7 @@ TEST(SpriteMatch, FindsASpriteDrawnAtItsPlaceAndSize) {
 }
 
 TEST(SpriteMatch, TestsOnlyOpaqueBrightTexelsAwayFromEdges) {
-  const RgbaArt dark = ArtWithSquare(16, 16, {0, 0, 16, 16}, Rgb{20, 10, 30});
+  const RgbaArt dark = ArtWithSquare(16, 16, {0, 0, 16, 16}, tools::Rgb{20, 10, 30});
   EXPECT_EQ(MatchSprite(Filled(16, 16, Black), dark, {0, 0, 16, 16}, {0, 0, 16, 16}).tested, 0);
   // At full size a texel needs its eight neighbours in the square: the 8 x 8 square has 6 x 6 such.
   const RgbaArt square = ArtWithSquare(16, 16, {4, 4, 8, 8}, Pink);

@@ -19,7 +19,7 @@ class ShatterProbe : public SectionProbe {
 
   std::optional<Shot> lastCredits;  // the frame the grab keeps
   std::optional<Shot> grab;         // the first shatter frame
-  RgbImage screenshotRows;          // the "Screenshot" texture at the grab, row 0 first
+  tools::Image screenshotRows;      // the "Screenshot" texture at the grab, row 0 first
   std::vector<glm::vec3> laidOut;   // tile positions at the grab
   std::optional<Shot> falling;      // a while after the grab
   std::optional<Shot> lastShatter;  // the last shatter frame

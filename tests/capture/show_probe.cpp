@@ -51,12 +51,12 @@ Shot TakeShot(const ShowFrame& frame) {
   return Shot{frame, ReadWindowPicture()};
 }
 
-RgbImage PictureWithout(Entity3D& object) {
+tools::Image PictureWithout(Entity3D& object) {
   const std::optional<FlamingoPose> pose = SaveFlamingoPose();
   const bool wasHidden = object.hidden;
   object.hidden = true;
   RenderDemo();
-  RgbImage picture = ReadWindowPicture();
+  tools::Image picture = ReadWindowPicture();
   object.hidden = wasHidden;
   RestoreFlamingoPose(pose);
   return picture;

@@ -7,7 +7,7 @@
 
 #include "demo/music_state.h"
 #include "demo/song_positions.h"
-#include "tools/capture/rgb_image.h"
+#include "tools/common/image.h"
 #include "tools/capture/show_driver.h"
 
 class Entity3D;
@@ -17,7 +17,7 @@ namespace show_capture {
 // A drawn frame and its picture.
 struct Shot {
   ShowFrame frame;
-  RgbImage picture;
+  tools::Image picture;
 };
 
 class SectionProbe {
@@ -62,6 +62,6 @@ Shot TakeShot(const ShowFrame& frame);
 
 // The same frame drawn again with `object` hidden, for a picture without it. The flamingo's
 // mirrored pose, which every draw of the pair flips, is put back, so the show goes on unchanged.
-RgbImage PictureWithout(Entity3D& object);
+tools::Image PictureWithout(Entity3D& object);
 
 }  // namespace show_capture

@@ -57,7 +57,7 @@ ArtRect FromSheet(const TextureRect& rect) {
   return {rect.x, rect.y, rect.width, rect.height};
 }
 
-double Match(const RgbImage& picture, const std::string& sheet, const ArtRect& source, const Region& at) {
+double Match(const tools::Image& picture, const std::string& sheet, const ArtRect& source, const Region& at) {
   const SpriteMatch match = MatchSprite(picture, Art(sheet), source, at);
   EXPECT_GT(match.tested, FewestTestedTexels) << "too little of " << sheet << " on screen to judge";
   return match.fraction();

@@ -45,6 +45,6 @@ Region OnScreen(const SpriteDestination& at);
 ArtRect FromSheet(const TextureRect& rect);
 
 // MatchSprite of a staged sheet; fails the test when too little of the sprite lies on screen to judge.
-double Match(const RgbImage& picture, const std::string& sheet, const ArtRect& source, const Region& at);
+double Match(const tools::Image& picture, const std::string& sheet, const ArtRect& source, const Region& at);
 
 }  // namespace show_capture

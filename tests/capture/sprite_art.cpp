@@ -17,7 +17,7 @@ constexpr int PatchTolerance = 32;
 constexpr int ColourTolerance = 48;
 
 struct Texel {
-  Rgb colour;
+  tools::Rgb colour;
   uint8_t alpha;
 };
 
@@ -37,7 +37,7 @@ bool Bright(const Texel& texel) {
 // Whether every texel within `radius` of (x, y) is opaque and of the centre's colour. Filtering and
 // mipmaps mix a texel with its neighbours when a sprite is drawn smaller; inside such a patch the
 // mix is still the patch's colour.
-bool InPatch(const RgbaArt& art, int x, int y, int radius, Rgb centre) {
+bool InPatch(const RgbaArt& art, int x, int y, int radius, tools::Rgb centre) {
   for (int ny = std::max(y - radius, 0); ny <= std::min(y + radius, art.height - 1); ++ny) {
     for (int nx = std::max(x - radius, 0); nx <= std::min(x + radius, art.width - 1); ++nx) {
       const Texel neighbour = TexelAt(art, nx, ny);
@@ -73,7 +73,8 @@ RgbaArt LoadArt(const std::string& path) {
   return art;
 }
 
-SpriteMatch MatchSprite(const RgbImage& picture, const RgbaArt& art, const ArtRect& source, const Region& destination) {
+SpriteMatch MatchSprite(const tools::Image& picture, const RgbaArt& art, const ArtRect& source,
+                        const Region& destination) {
   SpriteMatch match;
   const Region visible = ClipToPicture(destination, picture);
   const int radius = PatchRadius(source, destination);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "image_probes.h"
-#include "tools/capture/rgb_image.h"
+#include "tools/common/image.h"
 
 namespace show_capture {
 
@@ -38,6 +38,7 @@ struct SpriteMatch {
 // Lays `source` of the sheet over `destination` (scaled to it, nearest texel) and compares the
 // picture with the sheet inside opaque patches of one colour brighter than the dark scenes behind
 // them: texels that tell a drawn sprite from its background whatever the filtering.
-SpriteMatch MatchSprite(const RgbImage& picture, const RgbaArt& art, const ArtRect& source, const Region& destination);
+SpriteMatch MatchSprite(const tools::Image& picture, const RgbaArt& art, const ArtRect& source,
+                        const Region& destination);
 
 }  // namespace show_capture

@@ -24,15 +24,15 @@ constexpr double TerrainLineShare = 0.01;
 constexpr double CardChangeShare = 0.2;
 
 // The terrain scenes are cyan lines on black: no red light, except where a sprite or a model is.
-bool WithoutRed(Rgb pixel) {
+bool WithoutRed(tools::Rgb pixel) {
   return pixel.r <= 48;
 }
 
-bool TerrainLine(Rgb pixel) {
+bool TerrainLine(tools::Rgb pixel) {
   return WithoutRed(pixel) && pixel.g >= 96 && pixel.b >= 96;
 }
 
-double ShareDrawnBy(const RgbImage& picture, const RgbImage& without) {
+double ShareDrawnBy(const tools::Image& picture, const tools::Image& without) {
   return FractionChanged(picture, without, WholePicture(picture), PixelTolerance);
 }
 
@@ -63,8 +63,8 @@ TEST(ShowTerrain, TitleCardsComeOnOverTheTerrain) {
   for (int card = 0; card < 3; ++card) {
     SCOPED_TRACE("title card " + std::to_string(card + 1));
     ASSERT_TRUE(intro.cards[card].before && intro.cards[card].with);
-    const RgbImage& before = intro.cards[card].before->picture;
-    const RgbImage& with = intro.cards[card].with->picture;
+    const tools::Image& before = intro.cards[card].before->picture;
+    const tools::Image& with = intro.cards[card].with->picture;
     const Region rect = OnScreen(ScaleDestination(cards[card].design));
     const ArtRect source = FromSheet(cards[card].source);
     EXPECT_GE(Match(with, "opening.png", source, rect), SpriteShown);
@@ -116,7 +116,7 @@ TEST(ShowTerrain, WindsurferSailsFromOrderSix) {
 TEST(ShowTerrain, WhiteFlashOpensOrderFiveThenTheLogoShows) {
   const IntroProbe& intro = Show().intro;
   ASSERT_TRUE(intro.whiteFlash && intro.logo && intro.objectShots.count(SailingOrder));
-  const RgbImage& flash = intro.whiteFlash->picture;
+  const tools::Image& flash = intro.whiteFlash->picture;
   EXPECT_GE(FractionNear(flash, WholePicture(flash), {255, 255, 255}, 16), 0.99);
   EXPECT_EQ(intro.fadeAtWhiteFlash.alpha, 255);
   EXPECT_EQ(intro.fadeAtWhiteFlash.argb, 0xffffffffu);

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int JpegQuality = 92;
+constexpr tools::OnWriteFailure Report = tools::OnWriteFailure::Report;
 
 }  // namespace
 
@@ -18,9 +19,9 @@ int main(int argc, char** argv) {
   }
   const std::string folder = std::string(argv[1]) + "/";
   using namespace backgrounds;
-  bool ok = tools::WriteJpeg(folder + "BGVapor.jpg", ToImage(MakeVaporSky(), 3), JpegQuality);
-  ok = tools::WriteJpeg(folder + "beach.jpg", ToImage(MakeBeach(), 3), JpegQuality) && ok;
-  ok = tools::WriteJpeg(folder + "streets.jpg", ToImage(MakeStreets(), 3), JpegQuality) && ok;
-  ok = tools::WritePng(folder + "city.png", ToImage(MakeCity(), 4)) && ok;
+  bool ok = tools::WriteJpeg(folder + "BGVapor.jpg", ToImage(MakeVaporSky(), 3), JpegQuality, Report);
+  ok = tools::WriteJpeg(folder + "beach.jpg", ToImage(MakeBeach(), 3), JpegQuality, Report) && ok;
+  ok = tools::WriteJpeg(folder + "streets.jpg", ToImage(MakeStreets(), 3), JpegQuality, Report) && ok;
+  ok = tools::WritePng(folder + "city.png", ToImage(MakeCity(), 4), Report) && ok;
   return ok ? 0 : 1;
 }

@@ -63,7 +63,7 @@ tools::Image ToImage(const Canvas& canvas, int channels) {
   for (int y = 0; y < canvas.height; ++y) {
     for (int x = 0; x < canvas.width; ++x) {
       const glm::vec4 c = glm::clamp(canvas.At(x, y), 0.0f, 1.0f);
-      uint8_t* out = image.At(x, y);
+      uint8_t* out = image.Pixel(x, y);
       for (int k = 0; k < channels; ++k) out[k] = uint8_t(std::lround(c[k] * 255.0f));
     }
   }

@@ -6,7 +6,7 @@
 
 #include "config/screen.h"
 #include "tools/capture/framebuffer_readback.h"
-#include "tools/capture/png_file.h"
+#include "tools/common/image.h"
 
 namespace show_capture {
 
@@ -31,11 +31,11 @@ bool CaptureRecorder::WantsPicture(const ShowFrame& frame) {
 
 void CaptureRecorder::OnFrame(const ShowFrame& frame, bool rendered) {
   if (!rendered || !pending_.any()) return;
-  const RgbImage picture = ReadWindowPicture();
+  const tools::Image picture = ReadWindowPicture();
   for (size_t index : pending_.choices) {
     const FrameChoice& choice = selection_.choices()[index];
     const std::string path = outputDir_ + "/" + choice.FileName();
-    if (WritePng(path, picture)) {
+    if (tools::WritePng(path, picture, tools::OnWriteFailure::Quiet)) {
       std::printf("%s: frame %lld, %lld ms, order %d row %d\n", path.c_str(), static_cast<long long>(frame.index),
                   static_cast<long long>(frame.playbackMs), frame.music.order, frame.music.row);
     } else {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "tools/capture/rgb_image.h"
+#include "tools/common/image.h"
 
 namespace show_capture {
 
@@ -13,17 +13,17 @@ class ContactSheet {
   ContactSheet(int columns, int cellWidth, int cellHeight);
 
   // Shrinks the picture into the next cell.
-  void Add(const RgbImage& picture);
+  void Add(const tools::Image& picture);
 
   int count() const { return static_cast<int>(cells_.size()); }
   // The sheet with as many rows as the cells added need; empty before the first.
-  RgbImage Picture() const;
+  tools::Image Picture() const;
 
  private:
   int columns_;
   int cellWidth_;
   int cellHeight_;
-  std::vector<RgbImage> cells_;
+  std::vector<tools::Image> cells_;
 };
 
 }  // namespace show_capture

@@ -7,9 +7,9 @@
 #include "demo/close_engine.h"
 #include "tools/capture/capture_options.h"
 #include "tools/capture/capture_recorder.h"
-#include "tools/capture/png_file.h"
 #include "tools/capture/show_driver.h"
 #include "tools/capture/wav_file.h"
+#include "tools/common/image.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ bool WriteWholeShowFiles(const CaptureOptions& options, const CaptureRecorder& r
   bool written = true;
   if (options.sheetEveryMs > 0) {
     const std::string path = options.outputDir + "/contact_sheet.png";
-    const bool ok = WritePng(path, recorder.sheet().Picture());
+    const bool ok = tools::WritePng(path, recorder.sheet().Picture(), tools::OnWriteFailure::Quiet);
     if (ok) std::printf("%s: %d pictures\n", path.c_str(), recorder.sheet().count());
     written = written && ok;
   }

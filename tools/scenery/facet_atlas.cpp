@@ -76,7 +76,7 @@ void FacetAtlas::PaintCell(tools::Image& image, glm::ivec2 origin, const glm::ve
       const float edge = std::clamp(std::fabs(inside) / OutlinePixels, 0.0f, 1.0f);
       const float bevel = 0.93f + 0.07f * std::clamp(inside / 9.0f, 0.0f, 1.0f);
       const glm::vec3 colour = glm::mix(outline, fill * bevel, edge * edge);
-      uint8_t* pixel = image.At(origin.x + px, origin.y + py);
+      uint8_t* pixel = image.Pixel(origin.x + px, origin.y + py);
       pixel[0] = ToByte(colour.r);
       pixel[1] = ToByte(colour.g);
       pixel[2] = ToByte(colour.b);

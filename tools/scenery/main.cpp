@@ -8,6 +8,12 @@
 #include "tools/scenery/terrain.h"
 #include "tools/scenery/windsurfer.h"
 
+namespace {
+
+constexpr tools::OnWriteFailure Report = tools::OnWriteFailure::Report;
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s <assets folder>\n", argv[0]);
@@ -17,10 +23,10 @@ int main(int argc, char** argv) {
   const scenery::FlamingoAsset flamingo = scenery::MakeFlamingo();
   const scenery::WindsurferAsset windsurfer = scenery::MakeWindsurfer();
   bool ok = scenery::WriteObj(folder + "flamingo.obj", flamingo.triangles, "flamingo, faces from the feet up");
-  ok = tools::WritePng(folder + "flamingo_tex.png", flamingo.texture) && ok;
+  ok = tools::WritePng(folder + "flamingo_tex.png", flamingo.texture, Report) && ok;
   ok = scenery::WriteObj(folder + "windsurf.obj", windsurfer.triangles, "windsurfer: board, rig and rider") && ok;
-  ok = tools::WritePng(folder + "windsurf_tex.png", windsurfer.texture) && ok;
+  ok = tools::WritePng(folder + "windsurf_tex.png", windsurfer.texture, Report) && ok;
   ok = scenery::WriteObj(folder + "plane.obj", scenery::TerrainTile(), "terrain tile, 6 x 6 units") && ok;
-  ok = tools::WritePng(folder + "heightmap.png", scenery::Heightmap()) && ok;
+  ok = tools::WritePng(folder + "heightmap.png", scenery::Heightmap(), Report) && ok;
   return ok ? 0 : 1;
 }

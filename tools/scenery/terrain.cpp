@@ -57,7 +57,7 @@ tools::Image Heightmap() {
       const float u = (x + 0.5f) / HeightmapPixels;
       const float v = (y + 0.5f) / HeightmapPixels;
       const auto value = static_cast<uint8_t>(std::lround(TerrainHeight(u, v) * 255.0f));
-      uint8_t* pixel = image.At(x, y);
+      uint8_t* pixel = image.Pixel(x, y);
       pixel[0] = pixel[1] = pixel[2] = value;
     }
   }

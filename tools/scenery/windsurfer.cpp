@@ -199,7 +199,7 @@ void PaintSail(tools::Image& image) {
   for (int py = 0; py < SailHeight; ++py) {
     for (int px = 0; px < SailWidth; ++px) {
       const glm::vec3 colour = SailColour(px / float(SailWidth - 1), 1.0f - py / float(SailHeight - 1));
-      uint8_t* pixel = image.At(SailX + px, py);
+      uint8_t* pixel = image.Pixel(SailX + px, py);
       for (int c = 0; c < 3; ++c) pixel[c] = static_cast<uint8_t>(std::lround(colour[c] * 255.0f));
     }
   }

@@ -100,8 +100,8 @@ tools::Image MakeLogo(const SpriteTexts& texts, const FontSet& fonts) {
   const uint8_t matte[4] = {byte(Ink.r), byte(Ink.g), byte(Ink.b), 0};
   for (int y = 0; y < LogoHeight; ++y) {
     for (int x = 0; x < LogoWidth; ++x) {
-      const uint8_t* from = y >= LogoTop ? resolved.At(x, y - LogoTop) : matte;
-      std::copy(from, from + 4, image.At(x, y));
+      const uint8_t* from = y >= LogoTop ? resolved.Pixel(x, y - LogoTop) : matte;
+      std::copy(from, from + 4, image.Pixel(x, y));
     }
   }
   return image;

@@ -113,7 +113,7 @@ tools::Image PaletteCanvas::Resolve(const std::vector<Rgb>& palette, uint8_t mat
       for (size_t i = 1; i < counts.size(); ++i)
         if (counts[i] > counts[best] || (counts[best] == 0 && counts[i] > 0)) best = i;
       const Rgb& c = palette[best - 1];
-      uint8_t* out = image.At(x, y);
+      uint8_t* out = image.Pixel(x, y);
       out[0] = byte(c.r);
       out[1] = byte(c.g);
       out[2] = byte(c.b);

@@ -30,7 +30,7 @@ tools::Image RgbaCanvas::ToImage(Rgb matte) const {
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
       const float* p = &pixels_[Index(x, y)];
-      uint8_t* out = image.At(x, y);
+      uint8_t* out = image.Pixel(x, y);
       out[3] = ToByte(p[3]);
       const Rgb straight = out[3] == 0 ? matte : Rgb{p[0] / p[3], p[1] / p[3], p[2] / p[3]};
       out[0] = ToByte(straight.r);
