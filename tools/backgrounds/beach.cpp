@@ -7,6 +7,8 @@
 
 namespace backgrounds {
 
+using tools::Hex;
+
 namespace {
 
 constexpr float HorizonShare = 0.45f;

@@ -5,10 +5,6 @@
 
 namespace backgrounds {
 
-glm::vec3 Hex(uint32_t rgb) {
-  return glm::vec3(float((rgb >> 16) & 0xFF), float((rgb >> 8) & 0xFF), float(rgb & 0xFF)) / 255.0f;
-}
-
 glm::vec3 Ramp(const std::vector<RampStop>& stops, float t) {
   if (t <= stops.front().at) return stops.front().color;
   for (size_t i = 1; i < stops.size(); ++i) {
@@ -62,9 +58,9 @@ tools::Image ToImage(const Canvas& canvas, int channels) {
   tools::Image image(canvas.width, canvas.height, channels);
   for (int y = 0; y < canvas.height; ++y) {
     for (int x = 0; x < canvas.width; ++x) {
-      const glm::vec4 c = glm::clamp(canvas.At(x, y), 0.0f, 1.0f);
+      const glm::vec4& c = canvas.At(x, y);
       uint8_t* out = image.Pixel(x, y);
-      for (int k = 0; k < channels; ++k) out[k] = uint8_t(std::lround(c[k] * 255.0f));
+      for (int k = 0; k < channels; ++k) out[k] = tools::ToByte(c[k]);
     }
   }
   return image;

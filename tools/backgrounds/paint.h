@@ -6,6 +6,7 @@
 
 #include <glm/glm.hpp>
 
+#include "tools/common/colour.h"
 #include "tools/common/image.h"
 
 namespace backgrounds {
@@ -22,9 +23,6 @@ struct Canvas {
   glm::vec4& At(int x, int y) { return pixels[size_t(y) * width + x]; }
   const glm::vec4& At(int x, int y) const { return pixels[size_t(y) * width + x]; }
 };
-
-// Colour from 0xRRGGBB.
-glm::vec3 Hex(uint32_t rgb);
 
 struct RampStop {
   float at;

@@ -5,6 +5,8 @@
 
 namespace backgrounds {
 
+using tools::Hex;
+
 namespace {
 
 const glm::vec3 WindowColors[] = {Hex(0xffd27a), Hex(0x6ef3ff), Hex(0xff6ad5), Hex(0xfff0c0)};

@@ -4,6 +4,8 @@
 
 namespace backgrounds {
 
+using tools::Hex;
+
 namespace {
 
 // The effects key the sky out by brightness, so bodies stay clearly above black.

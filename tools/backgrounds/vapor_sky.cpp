@@ -7,6 +7,8 @@
 
 namespace backgrounds {
 
+using tools::Hex;
+
 namespace {
 
 constexpr int CloudCellsAcross = 8;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/common/colour.h"
+
 namespace scenery {
 
 namespace {
@@ -23,10 +25,6 @@ float InsideDistance(const glm::vec2& p) {
   return std::min({EdgeDistance(p, CellTriangle[0], CellTriangle[1]),
                    EdgeDistance(p, CellTriangle[1], CellTriangle[2]),
                    EdgeDistance(p, CellTriangle[2], CellTriangle[0])});
-}
-
-uint8_t ToByte(float value) {
-  return static_cast<uint8_t>(std::lround(std::clamp(value, 0.0f, 1.0f) * 255.0f));
 }
 
 }  // namespace
@@ -77,9 +75,9 @@ void FacetAtlas::PaintCell(tools::Image& image, glm::ivec2 origin, const glm::ve
       const float bevel = 0.93f + 0.07f * std::clamp(inside / 9.0f, 0.0f, 1.0f);
       const glm::vec3 colour = glm::mix(outline, fill * bevel, edge * edge);
       uint8_t* pixel = image.Pixel(origin.x + px, origin.y + py);
-      pixel[0] = ToByte(colour.r);
-      pixel[1] = ToByte(colour.g);
-      pixel[2] = ToByte(colour.b);
+      pixel[0] = tools::ToByte(colour.r);
+      pixel[1] = tools::ToByte(colour.g);
+      pixel[2] = tools::ToByte(colour.b);
       if (image.channels == 4) pixel[3] = 255;
     }
   }

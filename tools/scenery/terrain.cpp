@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/common/colour.h"
 #include "tools/scenery/periodic_noise.h"
 
 namespace scenery {
@@ -56,7 +57,7 @@ tools::Image Heightmap() {
     for (int x = 0; x < HeightmapPixels; ++x) {
       const float u = (x + 0.5f) / HeightmapPixels;
       const float v = (y + 0.5f) / HeightmapPixels;
-      const auto value = static_cast<uint8_t>(std::lround(TerrainHeight(u, v) * 255.0f));
+      const uint8_t value = tools::ToByte(TerrainHeight(u, v));
       uint8_t* pixel = image.Pixel(x, y);
       pixel[0] = pixel[1] = pixel[2] = value;
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/common/colour.h"
 #include "tools/scenery/facet_atlas.h"
 #include "tools/scenery/shapes.h"
 
@@ -200,7 +201,7 @@ void PaintSail(tools::Image& image) {
     for (int px = 0; px < SailWidth; ++px) {
       const glm::vec3 colour = SailColour(px / float(SailWidth - 1), 1.0f - py / float(SailHeight - 1));
       uint8_t* pixel = image.Pixel(SailX + px, py);
-      for (int c = 0; c < 3; ++c) pixel[c] = static_cast<uint8_t>(std::lround(colour[c] * 255.0f));
+      for (int c = 0; c < 3; ++c) pixel[c] = tools::ToByte(colour[c]);
     }
   }
 }

@@ -10,7 +10,7 @@ namespace {
 constexpr int CellMarginPx = 2;
 
 TextStyle GreetStyle(int n) {
-  static const Rgb glows[3] = {NeonMagenta, NeonCyan, SunOrange};
+  static const glm::vec3 glows[3] = {NeonMagenta, NeonCyan, SunOrange};
   Gradient fills[3] = {IceNeon(), PinkNeon(), Sunrise()};
   return MakeStyle(fills[n % 3], glows[n % 3], 40, 0.6f);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/common/colour.h"
 #include "tools/sprites/looks.h"
 #include "tools/sprites/palette_canvas.h"
 #include "tools/sprites/sheets.h"
@@ -12,8 +13,8 @@ namespace {
 
 enum : uint8_t { InkIndex = 1, WhiteIndex, CyanIndex, PinkIndex, OrangeIndex, YellowIndex };
 
-const std::vector<Rgb>& LogoPalette() {
-  static const std::vector<Rgb> palette = {Ink, Hex(0xffffff), NeonCyan, HotPink, SunOrange, SunYellow};
+const std::vector<glm::vec3>& LogoPalette() {
+  static const std::vector<glm::vec3> palette = {Ink, tools::Hex(0xffffff), NeonCyan, HotPink, SunOrange, SunYellow};
   return palette;
 }
 
@@ -96,8 +97,7 @@ tools::Image MakeLogo(const SpriteTexts& texts, const FontSet& fonts) {
 
   // Above the logo the sheet is transparent, in the matte colour like every clear pixel.
   tools::Image image(LogoWidth, LogoHeight, 4);
-  auto byte = [](float v) { return static_cast<uint8_t>(std::lround(v * 255.0f)); };
-  const uint8_t matte[4] = {byte(Ink.r), byte(Ink.g), byte(Ink.b), 0};
+  const uint8_t matte[4] = {tools::ToByte(Ink.r), tools::ToByte(Ink.g), tools::ToByte(Ink.b), 0};
   for (int y = 0; y < LogoHeight; ++y) {
     for (int x = 0; x < LogoWidth; ++x) {
       const uint8_t* from = y >= LogoTop ? resolved.Pixel(x, y - LogoTop) : matte;

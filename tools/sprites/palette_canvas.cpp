@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/common/colour.h"
+
 namespace sprites {
 
 PaletteCanvas::PaletteCanvas(int width, int height)
@@ -99,9 +101,8 @@ void PaletteCanvas::FillNear(const std::vector<float>& distance, float radiusPx,
   }
 }
 
-tools::Image PaletteCanvas::Resolve(const std::vector<Rgb>& palette, uint8_t matteIndex) const {
+tools::Image PaletteCanvas::Resolve(const std::vector<glm::vec3>& palette, uint8_t matteIndex) const {
   tools::Image image(width_, height_, 4);
-  auto byte = [](float v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); };
   std::vector<int> counts(palette.size() + 1);
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
@@ -112,11 +113,11 @@ tools::Image PaletteCanvas::Resolve(const std::vector<Rgb>& palette, uint8_t mat
       size_t best = matteIndex;
       for (size_t i = 1; i < counts.size(); ++i)
         if (counts[i] > counts[best] || (counts[best] == 0 && counts[i] > 0)) best = i;
-      const Rgb& c = palette[best - 1];
+      const glm::vec3& c = palette[best - 1];
       uint8_t* out = image.Pixel(x, y);
-      out[0] = byte(c.r);
-      out[1] = byte(c.g);
-      out[2] = byte(c.b);
+      out[0] = tools::ToByte(c.r);
+      out[1] = tools::ToByte(c.g);
+      out[2] = tools::ToByte(c.b);
       out[3] = static_cast<uint8_t>((255 * (Supersample * Supersample - counts[0]) + 8) / (Supersample * Supersample));
     }
   }

@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include <glm/glm.hpp>
+
 #include "tools/common/image.h"
-#include "tools/sprites/color.h"
 #include "tools/sprites/mask.h"
 #include "tools/sprites/shapes.h"
 
@@ -38,7 +39,7 @@ class PaletteCanvas {
   void FillNear(const std::vector<float>& distance, float radiusPx, uint8_t index, float dxPx = 0, float dyPx = 0);
 
   // Colours are palette[index - 1]. Transparent pixels carry palette[matteIndex - 1] as colour.
-  tools::Image Resolve(const std::vector<Rgb>& palette, uint8_t matteIndex) const;
+  tools::Image Resolve(const std::vector<glm::vec3>& palette, uint8_t matteIndex) const;
 
  private:
   uint8_t& Sample(int x, int y) { return samples_[static_cast<size_t>(y) * sampleWidth() + x]; }

@@ -1,4 +1,5 @@
 // The six-colour scarlet macaw perched on a branch, facing right, drawn as outlined shapes.
+#include "tools/common/colour.h"
 #include "tools/sprites/palette_canvas.h"
 #include "tools/sprites/sheets.h"
 
@@ -7,9 +8,9 @@ namespace {
 
 enum : uint8_t { InkIndex = 1, RedIndex, DeepRedIndex, YellowIndex, BlueIndex, WhiteIndex };
 
-const std::vector<Rgb>& ParrotPalette() {
-  static const std::vector<Rgb> palette = {Hex(0x1c0b22), Hex(0xe3262e), Hex(0x9a1233),
-                                           Hex(0xffc72e), Hex(0x1f6fe6), Hex(0xf8f2e6)};
+const std::vector<glm::vec3>& ParrotPalette() {
+  static const std::vector<glm::vec3> palette = {tools::Hex(0x1c0b22), tools::Hex(0xe3262e), tools::Hex(0x9a1233),
+                                                 tools::Hex(0xffc72e), tools::Hex(0x1f6fe6), tools::Hex(0xf8f2e6)};
   return palette;
 }
 

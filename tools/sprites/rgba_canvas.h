@@ -3,8 +3,9 @@
 
 #include <vector>
 
+#include <glm/glm.hpp>
+
 #include "tools/common/image.h"
-#include "tools/sprites/color.h"
 
 namespace sprites {
 
@@ -15,12 +16,12 @@ class RgbaCanvas {
   int height() const { return height_; }
 
   // Composites `color` at opacity `alpha` over the pixel (outside the canvas: nothing).
-  void Over(int x, int y, Rgb color, float alpha);
+  void Over(int x, int y, const glm::vec3& color, float alpha);
   float AlphaAt(int x, int y) const { return pixels_[Index(x, y) + 3]; }
 
   // Straight-alpha 8-bit RGBA. Fully transparent pixels take `matte` as their colour, so that
   // mipmapping blends edges towards the outline colour instead of towards black.
-  tools::Image ToImage(Rgb matte) const;
+  tools::Image ToImage(const glm::vec3& matte) const;
 
  private:
   size_t Index(int x, int y) const { return (static_cast<size_t>(y) * width_ + x) * 4; }

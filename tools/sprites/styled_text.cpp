@@ -64,7 +64,7 @@ Layers Decorate(const Mask& glyphs, const TextStyle& style) {
 void Composite(RgbaCanvas& canvas, const Box& box, const Layers& layers, const TextStyle& style,
                float capTop, float baseline) {
   for (int y = 0; y < box.height; ++y) {
-    const Rgb fill = style.fill.At((y + 0.5f - capTop) / (baseline - capTop));
+    const glm::vec3 fill = style.fill.At((y + 0.5f - capTop) / (baseline - capTop));
     for (int x = 0; x < box.width; ++x) {
       const int cx = box.x + x, cy = box.y + y;
       canvas.Over(cx, cy, style.shadow, layers.shadow.At(x, y));

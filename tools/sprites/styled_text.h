@@ -3,20 +3,22 @@
 
 #include <string>
 
-#include "tools/sprites/color.h"
+#include <glm/glm.hpp>
+
 #include "tools/sprites/font.h"
+#include "tools/sprites/gradient.h"
 #include "tools/sprites/rgba_canvas.h"
 
 namespace sprites {
 
 struct TextStyle {
   Gradient fill;  // from the top of the capitals (0) to the baseline (1)
-  Rgb outline;
+  glm::vec3 outline = glm::vec3(0.0f);
   float outlineWidthPx = 0;
-  Rgb glow;
+  glm::vec3 glow = glm::vec3(0.0f);
   float glowRadiusPx = 0;  // beyond the outline
   float glowAlpha = 0;
-  Rgb shadow;
+  glm::vec3 shadow = glm::vec3(0.0f);
   float shadowOffsetPx = 0;  // down and to the right
   float shadowAlpha = 0;
   float trackingEm = 0;  // extra space between glyphs, in pixel heights

@@ -1,16 +1,19 @@
-// Colour mixing and gradient lookup.
-#include "tools/sprites/color.h"
+// Gradient lookup.
+#include "tools/sprites/gradient.h"
 
 #include <cstddef>
 
 namespace sprites {
 
-Rgb Mix(Rgb a, Rgb b, float t) {
-  return Rgb{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
+namespace {
 
-Rgb Gradient::At(float t) const {
-  if (stops.empty()) return Rgb{};
+// a + (b - a) t rather than glm::mix's a (1 - t) + b t: the sheets were made with this rounding.
+glm::vec3 Mix(const glm::vec3& a, const glm::vec3& b, float t) { return a + (b - a) * t; }
+
+}  // namespace
+
+glm::vec3 Gradient::At(float t) const {
+  if (stops.empty()) return glm::vec3(0.0f);
   if (t <= stops.front().at) return stops.front().color;
   for (size_t i = 1; i < stops.size(); ++i) {
     const Stop& a = stops[i - 1];
