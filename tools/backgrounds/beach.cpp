@@ -7,8 +7,6 @@
 
 namespace backgrounds {
 
-using tools::Hex;
-
 namespace {
 
 constexpr float HorizonShare = 0.45f;
@@ -24,7 +22,8 @@ void PaintSea(Canvas& canvas, int horizonY, int shoreY) {
     const float rowScale = 1.0f + depth * 6.0f;
     for (int x = 0; x < canvas.width; ++x) {
       const float u = float(x) / float(canvas.width) * WaveCellsAcross / rowScale;
-      const float wave = PeriodicNoise(u, float(y) * 0.9f / rowScale, int(WaveCellsAcross / rowScale) + 1, 3);
+      const tools::NoiseLattice waves = HorizontalTiling(int(WaveCellsAcross / rowScale) + 1);
+      const float wave = tools::PeriodicNoise(waves, u, float(y) * 0.9f / rowScale, 3);
       const float column = std::exp(-std::pow((float(x) - sunX) / (canvas.width * (0.05f + 0.12f * depth)), 2.0f));
       const float glitter = glm::smoothstep(0.55f, 0.8f, wave) * column;
       glm::vec3 c = water * (0.8f + 0.4f * wave);
@@ -40,9 +39,9 @@ void PaintSand(Canvas& canvas, int shoreY) {
     const float t = float(y - shoreY) / float(canvas.height - shoreY);
     const glm::vec3 sand = Ramp({{0.0f, Hex(0xf0a0a0)}, {0.08f, Hex(0xd97a8e)}, {1.0f, Hex(0x4a1c4e)}}, t);
     for (int x = 0; x < canvas.width; ++x) {
-      const float grain = Hash(x, y, 21) * 0.08f - 0.04f;
-      const float foam = glm::smoothstep(0.6f, 0.9f, PeriodicNoise(float(x) / 24.0f, 0.0f, canvas.width / 24, 5)) *
-                         std::exp(-t * 40.0f);
+      const float grain = SumMixHash(x, y, 21) * 0.08f - 0.04f;
+      const float surf = tools::PeriodicNoise(HorizontalTiling(canvas.width / 24), float(x) / 24.0f, 0.0f, 5);
+      const float foam = glm::smoothstep(0.6f, 0.9f, surf) * std::exp(-t * 40.0f);
       const glm::vec3 c = glm::mix(sand + grain, glm::vec3(1.0f, 0.85f, 0.95f), foam * 0.7f);
       canvas.At(x, y) = glm::vec4(c, 1.0f);
     }

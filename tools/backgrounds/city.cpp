@@ -4,8 +4,6 @@
 
 namespace backgrounds {
 
-using tools::Hex;
-
 namespace {
 
 const BuildingLook BackLook{Hex(0x2a1050), Hex(0x401868), 6.0f, 0.4f, 0.5f, 0.8f};

@@ -8,8 +8,13 @@
 
 #include "tools/common/colour.h"
 #include "tools/common/image.h"
+#include "tools/common/periodic_noise.h"
 
 namespace backgrounds {
+
+// The painters' colours, and the hash that scatters stars, windows and fronds and makes their noise.
+using tools::Hex;
+using tools::SumMixHash;
 
 constexpr int BackgroundWidth = 1024;
 constexpr int BackgroundHeight = 512;
@@ -31,12 +36,8 @@ struct RampStop {
 // Smooth interpolation between the stops (sorted by `at`), clamped at both ends.
 glm::vec3 Ramp(const std::vector<RampStop>& stops, float t);
 
-// Deterministic hash of integer coordinates to 0..1.
-float Hash(int x, int y, int seed);
-// Value noise that repeats every `periodX` cells across, so pictures tile horizontally.
-float PeriodicNoise(float x, float y, int periodX, int seed);
-// Four octaves of PeriodicNoise, 0..1.
-float PeriodicFbm(float x, float y, int periodX, int seed);
+// The backgrounds' noise lattice: it repeats every `cellsAcross` cells across, so pictures tile horizontally.
+tools::NoiseLattice HorizontalTiling(int cellsAcross);
 
 // Blends `color` over the pixel with coverage `alpha` (0..1); opacity accumulates.
 void BlendOver(glm::vec4& pixel, const glm::vec3& color, float alpha);

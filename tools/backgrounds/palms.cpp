@@ -76,8 +76,8 @@ void PaintPalm(Canvas& canvas, const Palm& palm, const glm::vec3& color) {
   const glm::vec2 crown = TrunkPoint(palm, 1.0f);
   for (int f = 0; f < palm.fronds; ++f) {
     const float spread = (float(f) + 0.5f) / float(palm.fronds);
-    const float angle = 0.15f * TwoPi * (Hash(f, 1, palm.seed) - 0.5f) + spread * 3.1415926f;
-    const float length = palm.height * (0.42f + 0.2f * Hash(f, 2, palm.seed));
+    const float angle = 0.15f * TwoPi * (SumMixHash(f, 1, palm.seed) - 0.5f) + spread * 3.1415926f;
+    const float length = palm.height * (0.42f + 0.2f * SumMixHash(f, 2, palm.seed));
     StampFrond(mask, crown, angle, length, palm.trunkWidth * 0.55f);
   }
   StampDisc(mask, crown, palm.trunkWidth * 0.7f);

@@ -5,8 +5,6 @@
 
 namespace backgrounds {
 
-using tools::Hex;
-
 namespace {
 
 const glm::vec3 WindowColors[] = {Hex(0xffd27a), Hex(0x6ef3ff), Hex(0xff6ad5), Hex(0xfff0c0)};
@@ -44,9 +42,9 @@ glm::vec3 WindowLight(const Building& b, const BuildingLook& look, float localX,
   const int column = int((localX - margin) / cellW), row = int((fromTop - roofTop) / cellH);
   const float inX = std::fmod(localX - margin, cellW) / cellW, inY = std::fmod(fromTop - roofTop, cellH) / cellH;
   if (inX < 0.2f || inX > 0.75f || inY < 0.25f || inY > 0.8f) return glm::vec3(0.0f);
-  if (Hash(column, row, b.seed) > look.litShare) return glm::vec3(0.02f, 0.01f, 0.04f);
-  const glm::vec3 tone = WindowColors[int(Hash(column, row, b.seed + 1) * 3.99f)];
-  return tone * (0.6f + 0.4f * Hash(column, row, b.seed + 2));
+  if (SumMixHash(column, row, b.seed) > look.litShare) return glm::vec3(0.02f, 0.01f, 0.04f);
+  const glm::vec3 tone = WindowColors[int(SumMixHash(column, row, b.seed + 1) * 3.99f)];
+  return tone * (0.6f + 0.4f * SumMixHash(column, row, b.seed + 2));
 }
 
 // A neon trim down the silhouette's edges and along its roof line, plus a vertical sign.
@@ -54,7 +52,7 @@ glm::vec3 NeonLight(const Building& b, float localX, float fromTop, float halfWi
   const glm::vec3 neon = NeonColors[b.seed % 3];
   const float fromEdge = halfWidth - std::fabs(localX - b.width * 0.5f);
   float light = glm::clamp(1.6f - fromEdge, 0.0f, 1.0f);
-  const float signX = b.width * (0.25f + 0.5f * Hash(b.seed, 3, 9));
+  const float signX = b.width * (0.25f + 0.5f * SumMixHash(b.seed, 3, 9));
   const float signTop = b.height * 0.3f, signLength = b.height * 0.3f;
   if (std::fabs(localX - signX) < 2.5f && fromTop > signTop && fromTop < signTop + signLength) {
     light = std::max(light, std::fmod(fromTop, 9.0f) < 6.5f ? 1.0f : 0.2f);
@@ -69,17 +67,17 @@ std::vector<Building> LayOutSkyline(int width, float minWidth, float maxWidth, f
   std::vector<Building> row;
   float left = 0.0f;
   for (int i = 0; left < float(width); ++i) {
-    const float w = glm::mix(minWidth, maxWidth, Hash(i, 0, seed));
-    const float h = glm::mix(minHeight, maxHeight, std::pow(Hash(i, 1, seed), 1.5f));
-    const float pick = Hash(i, 2, seed);
+    const float w = glm::mix(minWidth, maxWidth, SumMixHash(i, 0, seed));
+    const float h = glm::mix(minHeight, maxHeight, std::pow(SumMixHash(i, 1, seed), 1.5f));
+    const float pick = SumMixHash(i, 2, seed);
     const Roof roof = pick < 0.55f ? Roof::Flat : (pick < 0.85f ? Roof::Stepped : Roof::Spire);
     row.push_back({left, w, h, roof, seed * 131 + i});
-    left += w + glm::mix(2.0f, 10.0f, Hash(i, 3, seed));
+    left += w + glm::mix(2.0f, 10.0f, SumMixHash(i, 3, seed));
   }
   // Stretch the row so the last gap closes onto the first building: the picture tiles.
   // Each row starts at its own offset, so the rows' closing gaps do not line up.
   const float stretch = float(width) / left;
-  const float offset = Hash(seed, 5, 0) * float(width);
+  const float offset = SumMixHash(seed, 5, 0) * float(width);
   for (Building& b : row) {
     b.left = b.left * stretch + offset;
     b.width *= stretch;
@@ -88,7 +86,7 @@ std::vector<Building> LayOutSkyline(int width, float minWidth, float maxWidth, f
 }
 
 void PaintBuilding(Canvas& canvas, const Building& b, const BuildingLook& look) {
-  const bool neon = Hash(b.seed, 4, 17) < look.neonShare;
+  const bool neon = SumMixHash(b.seed, 4, 17) < look.neonShare;
   const int top = std::max(0, canvas.height - int(b.height));
   for (int y = top; y < canvas.height; ++y) {
     const float fromTop = float(y) - (float(canvas.height) - b.height);

@@ -4,8 +4,6 @@
 
 namespace backgrounds {
 
-using tools::Hex;
-
 namespace {
 
 // The effects key the sky out by brightness, so bodies stay clearly above black.

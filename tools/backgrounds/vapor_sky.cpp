@@ -7,20 +7,19 @@
 
 namespace backgrounds {
 
-using tools::Hex;
-
 namespace {
 
 constexpr int CloudCellsAcross = 8;
+constexpr int CloudOctaves = 4;
 constexpr float StarDensity = 0.004f;
 
 void PaintStars(Canvas& canvas, int horizonY, int seed) {
   for (int y = 0; y < horizonY; ++y) {
     const float height = float(y) / float(horizonY);
     for (int x = 0; x < canvas.width; ++x) {
-      const float h = Hash(x, y, seed);
+      const float h = SumMixHash(x, y, seed);
       if (h > StarDensity) continue;
-      const float twinkle = 0.5f + 0.5f * Hash(x, y, seed + 1);
+      const float twinkle = 0.5f + 0.5f * SumMixHash(x, y, seed + 1);
       const float fade = 1.0f - glm::smoothstep(0.2f, 0.65f, height);
       glm::vec4& p = canvas.At(x, y);
       p = glm::vec4(glm::vec3(p) + glm::vec3(0.9f, 0.85f, 1.0f) * twinkle * fade, 1.0f);
@@ -30,14 +29,15 @@ void PaintStars(Canvas& canvas, int horizonY, int seed) {
 
 // Long thin streaks lit pink from below by the sun, darker on their upper side.
 void PaintClouds(Canvas& canvas, int horizonY, int seed) {
+  const tools::NoiseLattice clouds = HorizontalTiling(CloudCellsAcross);
   for (int y = 0; y < horizonY; ++y) {
     const float height = float(y) / float(horizonY);
     const float band = glm::smoothstep(0.35f, 0.55f, height) * (1.0f - glm::smoothstep(0.8f, 0.95f, height));
     if (band <= 0.0f) continue;
     for (int x = 0; x < canvas.width; ++x) {
       const float u = float(x) / float(canvas.width) * CloudCellsAcross;
-      const float streak = PeriodicFbm(u, height * 28.0f, CloudCellsAcross, seed);
-      const float below = PeriodicFbm(u, height * 28.0f + 0.25f, CloudCellsAcross, seed);
+      const float streak = tools::PeriodicFbm(clouds, u, height * 28.0f, CloudOctaves, seed);
+      const float below = tools::PeriodicFbm(clouds, u, height * 28.0f + 0.25f, CloudOctaves, seed);
       const float density = glm::smoothstep(0.5f, 0.72f, streak) * band;
       const float lit = glm::clamp((streak - below) * 6.0f + 0.5f, 0.0f, 1.0f);
       const glm::vec3 shade = glm::mix(Hex(0x3a1060), Hex(0xff8fb8), lit * height);

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "tools/common/colour.h"
-#include "tools/scenery/periodic_noise.h"
+#include "tools/common/periodic_noise.h"
 
 namespace scenery {
 
@@ -18,6 +18,12 @@ glm::vec3 GridPoint(int i, int j) {
 
 glm::vec2 GridUv(int i, int j) {
   return {static_cast<float>(i) / TerrainCellsPerSide, static_cast<float>(j) / TerrainCellsPerSide};
+}
+
+// Noise over the unit square that repeats at all four edges, `period` cells across at the first octave.
+float TileNoise(float u, float v, int period, int octaves, uint32_t seed) {
+  const tools::NoiseLattice lattice{tools::XorMixHash, period, period};
+  return tools::PeriodicFbm(lattice, u * period, v * period, octaves, seed);
 }
 
 float SmoothStep(float edge0, float edge1, float x) {
@@ -45,8 +51,8 @@ float TerrainHeight(float u, float v) {
   // |u - 0.5| is itself periodic in u, so the valley keeps the map tiling.
   const float side = std::fabs(u - 0.5f);
   const float valley = SmoothStep(0.10f, 0.42f, side);
-  const float ridges = PeriodicFractalNoise(u, v, 4, 4, 17u);
-  const float ripples = PeriodicFractalNoise(u, v, 16, 2, 91u);
+  const float ridges = TileNoise(u, v, 4, 4, 17u);
+  const float ripples = TileNoise(u, v, 16, 2, 91u);
   const float height = valley * (0.25f + 0.95f * ridges * ridges) + 0.08f * ripples;
   return std::clamp(height, 0.0f, 1.0f);
 }
