@@ -76,6 +76,7 @@ TEST(ContactSheet, FillsRowsLeftToRightWithGaps) {
   // Two columns and two rows of 10 x 5 cells with 4-pixel gaps around them.
   EXPECT_EQ(picture.width, 4 + 2 * 14);
   EXPECT_EQ(picture.height, 4 + 2 * 9);
+  EXPECT_EQ(picture.channels, 3) << "as many as the pictures added";
   EXPECT_TRUE(Same(picture.At(4, 4), White));
   EXPECT_TRUE(Same(picture.At(18, 4), Pink));
   EXPECT_TRUE(Same(picture.At(4, 13), White));
