@@ -1,8 +1,9 @@
 // Writes the four effect backgrounds into the folder given.
-#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "tools/backgrounds/backgrounds.h"
+#include "tools/common/generator_arguments.h"
 #include "tools/common/image.h"
 
 namespace {
@@ -13,11 +14,9 @@ constexpr tools::OnWriteFailure Report = tools::OnWriteFailure::Report;
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <assets folder>\n", argv[0]);
-    return 2;
-  }
-  const std::string folder = std::string(argv[1]) + "/";
+  const std::optional<std::string> assets = tools::AssetsFolderArgument(argc, argv);
+  if (!assets) return 2;
+  const std::string& folder = *assets;
   using namespace backgrounds;
   bool ok = tools::WriteJpeg(folder + "BGVapor.jpg", ToImage(MakeVaporSky(), 3), JpegQuality, Report);
   ok = tools::WriteJpeg(folder + "beach.jpg", ToImage(MakeBeach(), 3), JpegQuality, Report) && ok;

@@ -1,7 +1,8 @@
 // Writes the scenery assets (meshes, their textures, the terrain heightmap) into the folder given.
-#include <cstdio>
+#include <optional>
 #include <string>
 
+#include "tools/common/generator_arguments.h"
 #include "tools/common/image.h"
 #include "tools/scenery/flamingo.h"
 #include "tools/scenery/obj_writer.h"
@@ -15,11 +16,9 @@ constexpr tools::OnWriteFailure Report = tools::OnWriteFailure::Report;
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <assets folder>\n", argv[0]);
-    return 2;
-  }
-  const std::string folder = std::string(argv[1]) + "/";
+  const std::optional<std::string> assets = tools::AssetsFolderArgument(argc, argv);
+  if (!assets) return 2;
+  const std::string& folder = *assets;
   const scenery::FlamingoAsset flamingo = scenery::MakeFlamingo();
   const scenery::WindsurferAsset windsurfer = scenery::MakeWindsurfer();
   bool ok = scenery::WriteObj(folder + "flamingo.obj", flamingo.triangles, "flamingo, faces from the feet up");
