@@ -14,7 +14,8 @@ namespace {
 
 using brisa_test::ConsoleCapture;
 using brisa_test::ScopedWorkDir;
-using tools::OnWriteFailure;
+using tools::FailQuietly;
+using tools::ReportFailure;
 
 struct Decoded {
   int width = 0, height = 0, channels = 0;
@@ -40,7 +41,7 @@ TEST_P(ImageFiles, PngReadsBackByteForByte) {
   ScopedWorkDir dir;
   const int channels = GetParam();
   const tools::Image image = Numbered(5, 3, channels);
-  ASSERT_TRUE(tools::WritePng("numbered.png", image, OnWriteFailure::Report));
+  ASSERT_TRUE(tools::WritePng("numbered.png", image, ReportFailure));
   const Decoded decoded = Decode("numbered.png");
   ASSERT_TRUE(decoded.pixels) << stbi_failure_reason();
   EXPECT_EQ(decoded.width, 5);
@@ -56,7 +57,7 @@ TEST(ImageFile, JpegKeepsItsSizeAndColour) {
   tools::Image image(16, 8, 3);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) image.Set(x, y, {200, 40, 120});
-  ASSERT_TRUE(tools::WriteJpeg("flat.jpg", image, 92, OnWriteFailure::Report));
+  ASSERT_TRUE(tools::WriteJpeg("flat.jpg", image, 92, ReportFailure));
   const Decoded decoded = Decode("flat.jpg");
   ASSERT_TRUE(decoded.pixels) << stbi_failure_reason();
   EXPECT_EQ(decoded.width, 16);
@@ -74,12 +75,12 @@ TEST(ImageFile, AFailedWriteIsSaidOnlyWhenAsked) {
   const tools::Image image = Numbered(2, 2, 3);
   const std::string path = dir.path() + "/no such folder/picture.png";
   ConsoleCapture console;
-  EXPECT_FALSE(tools::WritePng(path, image, OnWriteFailure::Quiet));
-  EXPECT_FALSE(tools::WriteJpeg(path, image, 92, OnWriteFailure::Quiet));
+  EXPECT_FALSE(tools::WritePng(path, image, FailQuietly));
+  EXPECT_FALSE(tools::WriteJpeg(path, image, 92, FailQuietly));
   EXPECT_EQ(console.Stderr(), "");
-  EXPECT_FALSE(tools::WritePng(path, image, OnWriteFailure::Report));
+  EXPECT_FALSE(tools::WritePng(path, image, ReportFailure));
   EXPECT_EQ(console.Stderr(), "cannot write " + path + "\n");
-  EXPECT_FALSE(tools::WriteJpeg(path, image, 92, OnWriteFailure::Report));
+  EXPECT_FALSE(tools::WriteJpeg(path, image, 92, ReportFailure));
   EXPECT_EQ(console.Stderr(), "cannot write " + path + "\ncannot write " + path + "\n");
   EXPECT_EQ(console.Stdout(), "");
 }

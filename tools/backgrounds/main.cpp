@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int JpegQuality = 92;
-constexpr tools::OnWriteFailure Report = tools::OnWriteFailure::Report;
 
 }  // namespace
 
@@ -18,9 +17,9 @@ int main(int argc, char** argv) {
   if (!assets) return 2;
   const std::string& folder = *assets;
   using namespace backgrounds;
-  bool ok = tools::WriteJpeg(folder + "BGVapor.jpg", ToImage(MakeVaporSky(), 3), JpegQuality, Report);
-  ok = tools::WriteJpeg(folder + "beach.jpg", ToImage(MakeBeach(), 3), JpegQuality, Report) && ok;
-  ok = tools::WriteJpeg(folder + "streets.jpg", ToImage(MakeStreets(), 3), JpegQuality, Report) && ok;
-  ok = tools::WritePng(folder + "city.png", ToImage(MakeCity(), 4), Report) && ok;
+  bool ok = tools::WriteJpeg(folder + "BGVapor.jpg", ToImage(MakeVaporSky(), 3), JpegQuality, tools::ReportFailure);
+  ok = tools::WriteJpeg(folder + "beach.jpg", ToImage(MakeBeach(), 3), JpegQuality, tools::ReportFailure) && ok;
+  ok = tools::WriteJpeg(folder + "streets.jpg", ToImage(MakeStreets(), 3), JpegQuality, tools::ReportFailure) && ok;
+  ok = tools::WritePng(folder + "city.png", ToImage(MakeCity(), 4), tools::ReportFailure) && ok;
   return ok ? 0 : 1;
 }

@@ -35,7 +35,7 @@ void CaptureRecorder::OnFrame(const ShowFrame& frame, bool rendered) {
   for (size_t index : pending_.choices) {
     const FrameChoice& choice = selection_.choices()[index];
     const std::string path = outputDir_ + "/" + choice.FileName();
-    if (tools::WritePng(path, picture, tools::OnWriteFailure::Quiet)) {
+    if (tools::WritePng(path, picture, tools::FailQuietly)) {
       std::printf("%s: frame %lld, %lld ms, order %d row %d\n", path.c_str(), static_cast<long long>(frame.index),
                   static_cast<long long>(frame.playbackMs), frame.music.order, frame.music.row);
     } else {

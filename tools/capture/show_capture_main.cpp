@@ -71,7 +71,7 @@ bool WriteWholeShowFiles(const CaptureOptions& options, const CaptureRecorder& r
   bool written = true;
   if (options.sheetEveryMs > 0) {
     const std::string path = options.outputDir + "/contact_sheet.png";
-    const bool ok = tools::WritePng(path, recorder.sheet().Picture(), tools::OnWriteFailure::Quiet);
+    const bool ok = tools::WritePng(path, recorder.sheet().Picture(), tools::FailQuietly);
     if (ok) std::printf("%s: %d pictures\n", path.c_str(), recorder.sheet().count());
     written = written && ok;
   }

@@ -10,7 +10,7 @@ namespace tools {
 namespace {
 
 bool Written(int stbResult, const std::string& path, OnWriteFailure onFailure) {
-  if (stbResult == 0 && onFailure == OnWriteFailure::Report) std::fprintf(stderr, "cannot write %s\n", path.c_str());
+  if (stbResult == 0 && onFailure == ReportFailure) std::fprintf(stderr, "cannot write %s\n", path.c_str());
   return stbResult != 0;
 }
 

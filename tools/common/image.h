@@ -34,10 +34,10 @@ struct Image {
 };
 
 // Whether a writer that fails says so itself, or leaves it to a caller that reports in its own words.
-enum class OnWriteFailure { Quiet, Report };
+enum OnWriteFailure { FailQuietly, ReportFailure };
 
-// Both return false when the file cannot be written; with Report, after a "cannot write PATH"
-// line on standard error.
+// Both return false when the file cannot be written; with ReportFailure, after a "cannot write
+// PATH" line on standard error.
 bool WritePng(const std::string& path, const Image& image, OnWriteFailure onFailure);
 bool WriteJpeg(const std::string& path, const Image& image, int quality, OnWriteFailure onFailure);
 

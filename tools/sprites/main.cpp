@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr tools::OnWriteFailure Report = tools::OnWriteFailure::Report;
 
 bool LoadFonts(const sprites::SpriteTexts& texts, sprites::FontSet& fonts) {
   struct Slot {
@@ -45,12 +44,12 @@ bool CheckAllGlyphs(const sprites::SpriteTexts& t, const sprites::FontSet& f) {
 }
 
 bool WriteSheets(const std::string& dir, const sprites::SpriteTexts& texts, const sprites::FontSet& fonts) {
-  return tools::WritePng(dir + "/opening.png", sprites::MakeOpening(texts, fonts), Report) &&
-         tools::WritePng(dir + "/Brisa_Vice_6c.png", sprites::MakeLogo(texts, fonts), Report) &&
-         tools::WritePng(dir + "/credits_text.png", sprites::MakeCredits(texts, fonts), Report) &&
-         tools::WritePng(dir + "/papagayo_6c.png", sprites::MakeParrot(), Report) &&
-         tools::WritePng(dir + "/lyrics.png", sprites::MakeLyrics(texts, fonts), Report) &&
-         tools::WritePng(dir + "/greets.png", sprites::MakeGreets(texts, fonts), Report);
+  return tools::WritePng(dir + "/opening.png", sprites::MakeOpening(texts, fonts), tools::ReportFailure) &&
+         tools::WritePng(dir + "/Brisa_Vice_6c.png", sprites::MakeLogo(texts, fonts), tools::ReportFailure) &&
+         tools::WritePng(dir + "/credits_text.png", sprites::MakeCredits(texts, fonts), tools::ReportFailure) &&
+         tools::WritePng(dir + "/papagayo_6c.png", sprites::MakeParrot(), tools::ReportFailure) &&
+         tools::WritePng(dir + "/lyrics.png", sprites::MakeLyrics(texts, fonts), tools::ReportFailure) &&
+         tools::WritePng(dir + "/greets.png", sprites::MakeGreets(texts, fonts), tools::ReportFailure);
 }
 
 }  // namespace
