@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,10 +11,10 @@
 namespace brisa_test {
 
 struct ChildResult {
-  bool exited = false;  // false when a signal or the time limit ended it
+  bool exited = false;  // false when a signal or the time limit ended it, or it never started
   int exitCode = -1;
   std::string out;
-  std::string err;
+  std::string err;  // what it wrote; for a program that never started, why not
   double seconds = 0.0;
 };
 
@@ -42,8 +43,13 @@ class ChildProcess {
 #endif
   std::string outPath_;
   std::string errPath_;
+  std::string startFailure_;  // empty once the process has started
   std::chrono::steady_clock::time_point started_;
 };
+
+// For the platforms' starts: calls `startOnce` until it answers true, a few times with growing pauses
+// between, since a loaded machine can refuse a new process for a moment. Answers the last answer.
+bool StartWithRetries(const std::function<bool()>& startOnce);
 
 // Runs a program to its end.
 ChildResult RunChild(const std::string& program, const ChildEnvironment& environment, int timeoutSeconds);

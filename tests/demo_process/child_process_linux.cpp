@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -32,8 +34,12 @@ ChildProcess::ChildProcess(const std::string& program, const ChildEnvironment& e
       errPath_(MakeTempFile("brisa-err")),
       started_(std::chrono::steady_clock::now()) {
   std::vector<std::string> strings = ChildEnvironmentEntries(environment);
-  pid_ = fork();
-  if (pid_ == 0) ExecChild(program, strings, outPath_, errPath_);
+  StartWithRetries([&] {
+    pid_ = fork();
+    if (pid_ == 0) ExecChild(program, strings, outPath_, errPath_);
+    startFailure_ = pid_ < 0 ? "fork failed for " + program + ": " + std::strerror(errno) + "\n" : "";
+    return pid_ > 0;
+  });
 }
 
 ChildProcess::~ChildProcess() {
@@ -73,7 +79,7 @@ ChildResult ChildProcess::Wait(int timeoutSeconds) {
     result.exitCode = WEXITSTATUS(*status_);
   }
   result.out = ReadFile(outPath_);
-  result.err = ReadFile(errPath_);
+  result.err = ReadFile(errPath_) + startFailure_;
   return result;
 }
 

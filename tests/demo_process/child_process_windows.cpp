@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "support/file_contents.h"
@@ -45,14 +46,20 @@ ChildProcess::ChildProcess(const std::string& program, const ChildEnvironment& e
   startup.hStdInput = input;
   startup.hStdOutput = output;
   startup.hStdError = errors;
-  std::string commandLine = "\"" + program + "\"";
   std::vector<char> block = EnvironmentBlock(environment);
-  PROCESS_INFORMATION info{};
-  if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, block.data(), nullptr, &startup,
-                     &info)) {
+  StartWithRetries([&] {
+    std::string commandLine = "\"" + program + "\"";
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, block.data(), nullptr,
+                        &startup, &info)) {
+      startFailure_ = "CreateProcess failed on " + program + ": error " + std::to_string(GetLastError()) + "\n";
+      return false;
+    }
     process_ = info.hProcess;
     CloseHandle(info.hThread);
-  }
+    startFailure_.clear();
+    return true;
+  });
   CloseHandle(input);
   CloseHandle(output);
   CloseHandle(errors);
@@ -76,19 +83,23 @@ ChildResult ChildProcess::Wait(int timeoutSeconds) {
   const auto deadline = started_ + std::chrono::seconds(timeoutSeconds);
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
   ChildResult result;
-  if (process_ != nullptr && WaitForSingleObject(process_, static_cast<DWORD>(std::max<long long>(0, left.count()))) ==
-                                 WAIT_OBJECT_0) {
+  std::string waitFailure;
+  const DWORD waited =
+      process_ != nullptr ? WaitForSingleObject(process_, static_cast<DWORD>(std::max<long long>(0, left.count())))
+                          : WAIT_FAILED;
+  if (waited == WAIT_OBJECT_0) {
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     result.exited = true;
     result.exitCode = static_cast<int>(code);
   } else if (process_ != nullptr) {
+    if (waited == WAIT_FAILED) waitFailure = "the wait failed: error " + std::to_string(GetLastError()) + "\n";
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, INFINITE);
   }
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
   result.out = ReadFile(outPath_);
-  result.err = ReadFile(errPath_);
+  result.err = ReadFile(errPath_) + startFailure_ + waitFailure;
   return result;
 }
 

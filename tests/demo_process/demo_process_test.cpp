@@ -106,7 +106,7 @@ TEST(DemoProcess, NoSoundDeviceEndsTheRunWithALineOfItsOwnAndExitOne) {
       WriteDemoAssets(dir, ShortSong(), true);
       if (moduleMissing) std::remove("Assets/sorvane.mod");
       const ChildResult run = RunChild(DemoProgram, device.environment, DemoRunLimitSeconds);
-      ASSERT_TRUE(run.exited) << "the show ran on without sound: " << run.err;
+      ASSERT_TRUE(run.exited) << "the show did not end by itself: " << run.err;
       EXPECT_EQ(run.exitCode, 1);
       const std::string errors = ProgramErrors(run.err);
       EXPECT_EQ(errors.rfind(lineStart, 0), 0u) << errors;
