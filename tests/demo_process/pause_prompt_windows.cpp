@@ -14,8 +14,13 @@ namespace {
 
 std::string InterpreterPauseOutput() {
   const std::string outPath = MakeTempFile("brisa-pause");
-  RunCommand("cmd /c pause <NUL >\"" + outPath + "\"");
-  const std::string output = ConsoleText(ReadFile(outPath));
+  std::string output;
+  // The prompt is never empty, so an empty text is an interpreter that did not start.
+  StartWithRetries([&] {
+    RunCommand("cmd /c pause <NUL >\"" + outPath + "\"");
+    output = ConsoleText(ReadFile(outPath));
+    return !output.empty();
+  });
   std::remove(outPath.c_str());
   return output;
 }
